@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+
+namespace quavix {
+
+// A MIDI output device driven by packed short-message words (status, data1, data2 from the
+// low byte up). Result codes are 0 on success; the keyboard ignores them.
+class MidiOutput {
+ public:
+  virtual ~MidiOutput() = default;
+  virtual uint32_t midiOutOpen(uint32_t* handle, uint32_t deviceId) = 0;
+  virtual uint32_t midiOutShortMsg(uint32_t handle, uint32_t message) = 0;
+  virtual uint32_t midiOutClose(uint32_t handle) = 0;
+};
+
+}  // namespace quavix
