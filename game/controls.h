@@ -58,3 +58,10 @@ inline const char* const kCaptionStart = "游戏开始";
 inline const char* const kCaptionStop = "游戏结束";
 
 }  // namespace quavix
+
+namespace quavix {
+
+// The controls as the window opens.
+Controls initialControls();
+
+}  // namespace quavix

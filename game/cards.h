@@ -1,0 +1,14 @@
+#pragma once
+
+#include "game/controls.h"
+#include "game/picture.h"
+#include "game/random_source.h"
+#include "game/state.h"
+
+namespace quavix {
+
+// Timer1's tick: spawns a card when none falls, moves it, then lets it fall or counts a miss.
+void Timer1_Timer(GameState& state, Controls& controls, RandomSource& random,
+                  PictureFiles& pictures);
+
+}  // namespace quavix

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "game/controls.h"
+#include "game/sample_player.h"
+#include "game/state.h"
+
+namespace quavix {
+
+// Judge a press of white key Command1(key) / black key Command2(key); runs after its note-on.
+void judgeWhiteKey(GameState& state, Controls& controls, NoteSamplePlayer& samples, int key);
+void judgeBlackKey(GameState& state, Controls& controls);
+
+}  // namespace quavix
