@@ -28,8 +28,8 @@ namespace {
 namespace fs = std::filesystem;
 
 // Generous: these only keep a broken program from hanging the suite.
-constexpr auto kStartUpLimit = std::chrono::seconds(60);
-constexpr auto kShutDownLimit = std::chrono::seconds(60);
+constexpr auto kStartUpLimit = std::chrono::seconds(30);
+constexpr auto kShutDownLimit = std::chrono::seconds(30);
 constexpr auto kPollStep = std::chrono::milliseconds(20);
 
 std::string readBytes(const fs::path& path) {
