@@ -1,0 +1,93 @@
+#include "ui/control_widgets.h"
+
+#include <QPixmap>
+
+#include "ui/colours.h"
+#include "ui/fonts.h"
+
+namespace quavix::control_widgets {
+
+namespace {
+
+QString text(const layout::ControlSpec& spec) {
+  return QString::fromUtf8(spec.text.data(), static_cast<qsizetype>(spec.text.size()));
+}
+
+void place(QWidget* widget, const layout::ControlSpec& spec) {
+  widget->setGeometry(pixelGeometry(spec));
+  widget->setEnabled(spec.enabled);
+  widget->setVisible(spec.visible);
+  if (spec.font) widget->setFont(layoutFont(*spec.font));
+}
+
+void setColours(QWidget* widget, const layout::ControlSpec& spec, QPalette::ColorRole ground,
+                QPalette::ColorRole ink) {
+  QPalette palette = widget->palette();
+  palette.setColor(ground, toQColor(spec.background, palette));
+  palette.setColor(ink, toQColor(spec.foreground, palette));
+  widget->setPalette(palette);
+}
+
+}  // namespace
+
+QRect pixelGeometry(const layout::ControlSpec& spec) {
+  const layout::TwipRect& r = spec.rect;
+  return QRect(layout::toPixels(r.left), layout::toPixels(r.top), layout::toPixels(r.width),
+               layout::toPixels(r.height));
+}
+
+QLineEdit* makeTextBox(const layout::ControlSpec& spec, QWidget* parent) {
+  auto* box = new QLineEdit(text(spec), parent);
+  box->setReadOnly(true);
+  box->setFrame(false);
+  box->setFocusPolicy(Qt::NoFocus);
+  box->setAttribute(Qt::WA_TransparentForMouseEvents);
+  box->setCursorPosition(0);
+  setColours(box, spec, QPalette::Base, QPalette::Text);
+  place(box, spec);
+  return box;
+}
+
+ColourButton* makeButton(const layout::ControlSpec& spec, QWidget* parent) {
+  auto* button = new ColourButton(toQColor(spec.background, parent->palette()), parent);
+  button->setText(text(spec));
+  place(button, spec);
+  return button;
+}
+
+QWidget* makePanel(const layout::ControlSpec& spec, QWidget* parent) {
+  auto* panel = new QWidget(parent);
+  panel->setAutoFillBackground(true);
+  setColours(panel, spec, QPalette::Window, QPalette::WindowText);
+  place(panel, spec);
+  return panel;
+}
+
+OptionBox* makeOption(const layout::ControlSpec& spec, QWidget* parent) {
+  auto* option = new OptionBox(toQColor(spec.background, parent->palette()), parent);
+  option->setText(text(spec));
+  option->setChecked(spec.selected);
+  setColours(option, spec, QPalette::Button, QPalette::ButtonText);
+  place(option, spec);
+  return option;
+}
+
+QLabel* makeLabel(const layout::ControlSpec& spec, QWidget* parent) {
+  auto* label = new QLabel(text(spec), parent);
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setAutoFillBackground(true);
+  setColours(label, spec, QPalette::Window, QPalette::WindowText);
+  place(label, spec);
+  return label;
+}
+
+QLabel* makeImage(const layout::ControlSpec& spec, const QImage& picture, QWidget* parent) {
+  auto* image = new QLabel(parent);
+  image->setPixmap(QPixmap::fromImage(picture));
+  image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  place(image, spec);
+  return image;
+}
+
+}  // namespace quavix::control_widgets

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+
+#include "ui/colour_button.h"
+#include "ui/layout.h"
+#include "ui/option_box.h"
+
+// Builds the widget of one layout row, placed, coloured, captioned and in its initial state.
+namespace quavix::control_widgets {
+
+QRect pixelGeometry(const layout::ControlSpec& spec);
+// Text boxes are decorations: the player can neither edit nor select their text.
+QLineEdit* makeTextBox(const layout::ControlSpec& spec, QWidget* parent);
+ColourButton* makeButton(const layout::ControlSpec& spec, QWidget* parent);
+// A plain rectangle in its background colour: the black band and the two option groups.
+QWidget* makePanel(const layout::ControlSpec& spec, QWidget* parent);
+OptionBox* makeOption(const layout::ControlSpec& spec, QWidget* parent);
+QLabel* makeLabel(const layout::ControlSpec& spec, QWidget* parent);
+// An image control: its picture on a transparent ground.
+QLabel* makeImage(const layout::ControlSpec& spec, const QImage& picture, QWidget* parent);
+
+}  // namespace quavix::control_widgets

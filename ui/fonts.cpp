@@ -1,0 +1,29 @@
+#include "ui/fonts.h"
+
+#include <QStringList>
+#include <QtGlobal>
+
+namespace quavix {
+
+void prepareFonts() {
+  // The CJK fonts come without a bold face, and Qt draws one only below 64 pixels by default;
+  // the title asks for 64.
+  if (!qEnvironmentVariableIsSet("QT_NO_SYNTHESIZED_BOLD_LIMIT")) {
+    qputenv("QT_NO_SYNTHESIZED_BOLD_LIMIT", "1");
+  }
+  const QStringList sans = {"WenQuanYi Zen Hei", "Noto Sans CJK SC", "Droid Sans Fallback"};
+  const QStringList serif = {"Noto Serif CJK SC", "AR PL UMing CN", "WenQuanYi Zen Hei",
+                             "Noto Sans CJK SC"};
+  QFont::insertSubstitutions(QStringLiteral("宋体"), serif);
+  QFont::insertSubstitutions(QStringLiteral("幼圆"), sans);
+  QFont::insertSubstitutions(QStringLiteral("隶书"), sans);
+}
+
+QFont layoutFont(const layout::FontSpec& spec) {
+  QFont font(QString::fromUtf8(spec.family.data(), static_cast<qsizetype>(spec.family.size())));
+  font.setPixelSize(layout::pointsToPixels(spec.points));
+  font.setWeight(static_cast<QFont::Weight>(spec.weight));
+  return font;
+}
+
+}  // namespace quavix

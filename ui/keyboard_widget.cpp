@@ -1,0 +1,138 @@
+#include "ui/keyboard_widget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/colours.h"
+#include "ui/mouse_codes.h"
+
+namespace quavix {
+
+namespace {
+
+using layout::toPixels;
+
+const QColor kKeyEdge(64, 64, 64);
+
+bool isKey(const layout::ControlSpec& c) {
+  return c.name == layout::kWhiteKeys || c.name == layout::kBlackKeys;
+}
+
+QRect pixelRect(const layout::TwipRect& r) {
+  return QRect(toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height));
+}
+
+layout::TwipRect keyRect(layout::KeyRef key) {
+  return key.black ? layout::blackKeyRect(key.index) : layout::whiteKeyRect(key.index);
+}
+
+int buttonCode(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton:
+      return kLeftButton;
+    case Qt::RightButton:
+      return kRightButton;
+    case Qt::MiddleButton:
+      return kMiddleButton;
+    default:
+      return 0;
+  }
+}
+
+int shiftCode(Qt::KeyboardModifiers modifiers) {
+  return (modifiers & Qt::ShiftModifier ? kShiftMask : 0) |
+         (modifiers & Qt::ControlModifier ? kCtrlMask : 0) |
+         (modifiers & Qt::AltModifier ? kAltMask : 0);
+}
+
+}  // namespace
+
+KeyboardWidget::KeyboardWidget(QWidget* parent) : QWidget(parent) {
+  whiteColours_.fill(kWhite);
+  const layout::TwipRect first = layout::whiteKeyRect(0);
+  const layout::TwipRect last = layout::whiteKeyRect(kWhiteKeyCount - 1);
+  const QRect area = pixelRect({first.left, first.top, last.right() - first.left, last.height});
+  setGeometry(area);
+
+  // Each key loses what the window's other controls above it cover: Command1(0)'s top edge
+  // lies under the black band, the others' over it.
+  const auto table = layout::controlTable();
+  for (auto it = table.rbegin(); it != table.rend(); ++it) {
+    if (!isKey(*it)) continue;
+    const QRect rect = pixelRect(it->rect).translated(-area.topLeft());
+    QRegion visible(rect);
+    for (auto above = table.begin(); above != it.base() - 1; ++above) {
+      if (above->container.empty() && !isKey(*above)) {
+        visible -= pixelRect(above->rect).translated(-area.topLeft());
+      }
+    }
+    paintOrder_.push_back({{it->name == layout::kBlackKeys, it->index}, rect, visible});
+  }
+}
+
+void KeyboardWidget::setWhiteKeyColours(const std::array<Colour, kWhiteKeyCount>& colours) {
+  whiteColours_ = colours;
+  update();
+}
+
+void KeyboardWidget::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  for (const PaintedKey& key : paintOrder_) {
+    p.setClipRegion(key.visible);
+    paintKey(p, key);
+  }
+}
+
+void KeyboardWidget::paintKey(QPainter& p, const PaintedKey& painted) const {
+  const QRect r = painted.rect;
+  const bool held = captured_ == painted.key;
+  if (painted.key.black) {
+    p.fillRect(r, held ? QColor(70, 70, 70) : Qt::black);
+    // A lighter front edge, as the key's top face ends.
+    p.fillRect(r.x() + 2, r.bottom() - 5, r.width() - 4, 4, QColor(45, 45, 45));
+    return;
+  }
+  QColor face = toQColor(whiteColours_[painted.key.index], palette());
+  p.fillRect(r, held ? face.darker(115) : face);
+  p.setPen(kKeyEdge);
+  p.drawLine(r.topLeft(), r.bottomLeft());
+  p.drawLine(r.bottomLeft(), r.bottomRight());
+  if (painted.key.index == kWhiteKeyCount - 1) p.drawLine(r.topRight(), r.bottomRight());
+}
+
+QPoint KeyboardWidget::toWindowTwips(QPointF local) const {
+  const QPoint windowPixel = local.toPoint() + pos();
+  return windowPixel * layout::kTwipsPerPixel;
+}
+
+QPoint KeyboardWidget::twipsInKey(layout::KeyRef key, QPointF local) const {
+  const layout::TwipRect r = keyRect(key);
+  return toWindowTwips(local) - QPoint(r.left, r.top);
+}
+
+void KeyboardWidget::mousePressEvent(QMouseEvent* event) {
+  const int button = buttonCode(event->button());
+  if (button == 0) return;
+  if (!captured_) {
+    const QPoint at = toWindowTwips(event->position());
+    captured_ = layout::keyAt(at.x(), at.y());
+    if (!captured_) return;
+  }
+  held_ |= event->button();
+  update();
+  const QPoint inKey = twipsInKey(*captured_, event->position());
+  emit keyPressed(*captured_, button, shiftCode(event->modifiers()), inKey.x(), inKey.y());
+}
+
+void KeyboardWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (!captured_ || !(held_ & event->button())) return;
+  const layout::KeyRef key = *captured_;
+  held_ &= ~event->button();
+  if (!held_) captured_.reset();
+  update();
+  const QPoint inKey = twipsInKey(key, event->position());
+  emit keyReleased(key, buttonCode(event->button()), shiftCode(event->modifiers()), inKey.x(),
+                   inKey.y());
+}
+
+}  // namespace quavix

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QRegion>
+#include <QWidget>
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "game/controls.h"
+#include "game/state.h"
+#include "ui/layout.h"
+
+namespace quavix {
+
+// The 56 keys of the piano, Command1 white and Command2 black, as one widget: it draws them
+// from the layout and the white keys' colours, and sends a press to the key drawn on top there.
+// Like a button holding the mouse, the key that took a press gets every press and release until
+// all buttons are up, wherever the pointer goes.
+class KeyboardWidget : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit KeyboardWidget(QWidget* parent);
+
+  void setWhiteKeyColours(const std::array<Colour, kWhiteKeyCount>& colours);
+
+ signals:
+  // x and y are in twips from the key's top-left corner; button and shift as Velmora takes them.
+  void keyPressed(quavix::layout::KeyRef key, int button, int shift, int x, int y);
+  void keyReleased(quavix::layout::KeyRef key, int button, int shift, int x, int y);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  struct PaintedKey {
+    layout::KeyRef key;
+    QRect rect;
+    QRegion visible;  // the part no other control covers
+  };
+
+  void paintKey(QPainter& painter, const PaintedKey& key) const;
+  QPoint toWindowTwips(QPointF local) const;
+  QPoint twipsInKey(layout::KeyRef key, QPointF local) const;
+
+  std::vector<PaintedKey> paintOrder_;  // bottom to top
+  std::array<Colour, kWhiteKeyCount> whiteColours_{};
+  std::optional<layout::KeyRef> captured_;
+  Qt::MouseButtons held_;
+};
+
+}  // namespace quavix

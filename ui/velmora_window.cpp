@@ -1,0 +1,236 @@
+#include "ui/velmora_window.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <iostream>
+
+#include "ui/card_widget.h"
+#include "ui/colours.h"
+#include "ui/control_widgets.h"
+#include "ui/keyboard_widget.h"
+#include "ui/layout.h"
+#include "ui/qt_picture_files.h"
+
+namespace quavix {
+
+namespace {
+
+using namespace control_widgets;
+using layout::control;
+
+constexpr int kTimer1Interval = 20;
+constexpr int kTimer2Interval = 60000;
+constexpr std::array<const char*, 2> kNoteImageFiles = {"note_up.png", "note_down.png"};
+constexpr std::array<const char*, 2> kIconFiles = {"icon.png", "icon-128.png"};
+
+// The window goes on without a picture it cannot read, and says which one is missing.
+QImage readShippedImage(std::string_view name) {
+  QImage image = readDataImage(name);
+  if (image.isNull()) std::cerr << "quavix: cannot read the picture " << name << '\n';
+  return image;
+}
+
+QString qText(const std::string& text) { return QString::fromStdString(text); }
+
+QPoint pixelPosition(int leftTwips, int topTwips) {
+  return QPoint(layout::toPixels(leftTwips), layout::toPixels(topTwips));
+}
+
+}  // namespace
+
+VelmoraWindow::VelmoraWindow(Velmora& velmora) : velmora_(velmora) {
+  setWindowTitle(QString::fromUtf8(layout::kWindowCaption.data(),
+                                   static_cast<qsizetype>(layout::kWindowCaption.size())));
+  setFixedSize(layout::toPixels(layout::kClientWidth), layout::toPixels(layout::kClientHeight));
+  QPalette ground = palette();
+  ground.setColor(QPalette::Window, toQColor(layout::kWindowBackground, ground));
+  setPalette(ground);
+  setAutoFillBackground(true);
+  QIcon icon;
+  for (const char* file : kIconFiles) {
+    const QImage image = readShippedImage(file);
+    if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
+  }
+  setWindowIcon(icon);
+
+  buildControls();
+  stackControls();
+  timer1_.setTimerType(Qt::PreciseTimer);
+  timer1_.setInterval(kTimer1Interval);
+  timer2_.setTimerType(Qt::PreciseTimer);
+  timer2_.setInterval(kTimer2Interval);
+  connectHandlers();
+}
+
+void VelmoraWindow::buildControls() {
+  auto keep = [this](QWidget* widget, std::string_view name, int index = -1) {
+    widgets_[{std::string(name), index}] = widget;
+  };
+  // Containers before what they hold; the stacking order is set afterwards.
+  card_ = new CardWidget(control("Picture1").background, control("Picture1").foreground, this);
+  card_->setGeometry(pixelGeometry(control("Picture1")));
+  keep(card_, "Picture1");
+  for (int i = 0; i < 2; ++i) {
+    image1_[i] = makeImage(control("Image1", i), readShippedImage(kNoteImageFiles[i]), card_);
+    keep(image1_[i], "Image1", i);
+  }
+  QWidget* band = makePanel(control("Picture2"), this);
+  keep(band, "Picture2");
+  label1_ = makeLabel(control("Label1"), band);
+  keep(label1_, "Label1");
+  label2_ = makeLabel(control("Label2"), band);
+  keep(label2_, "Label2");
+  keyboard_ = new KeyboardWidget(this);
+  for (const layout::ControlSpec& spec : layout::controlTable()) {
+    if (spec.name == layout::kWhiteKeys || spec.name == layout::kBlackKeys) {
+      keep(keyboard_, spec.name, spec.index);
+    }
+  }
+  frame2_ = makePanel(control("Frame2"), this);
+  keep(frame2_, "Frame2");
+  for (int i = 0; i < 3; ++i) {
+    option1_[i] = makeOption(control("Option1", i), frame2_);
+    keep(option1_[i], "Option1", i);
+  }
+  frame1_ = makePanel(control("Frame1"), this);
+  keep(frame1_, "Frame1");
+  for (int i = 0; i < 2; ++i) {
+    option2_[i] = makeOption(control("Option2", i), frame1_);
+    keep(option2_[i], "Option2", i);
+  }
+  command3_ = makeButton(control("Command3"), this);
+  keep(command3_, "Command3");
+  command4_ = makeButton(control("Command4"), this);
+  keep(command4_, "Command4");
+  text1_ = makeTextBox(control("Text1"), this);
+  keep(text1_, "Text1");
+  text2_ = makeTextBox(control("Text2"), this);
+  keep(text2_, "Text2");
+}
+
+// Raising every control from the bottom of the table to its top leaves each widget as high as
+// its highest row: the keyboard ends above the band, as all keys but Command1(0) are.
+void VelmoraWindow::stackControls() {
+  const auto table = layout::controlTable();
+  for (auto it = table.rbegin(); it != table.rend(); ++it) {
+    controlWidget(it->name, it->index)->raise();
+  }
+}
+
+QWidget* VelmoraWindow::controlWidget(std::string_view name, int index) const {
+  const auto it = widgets_.find({std::string(name), index});
+  return it == widgets_.end() ? nullptr : it->second;
+}
+
+template <typename Handler>
+void VelmoraWindow::run(Handler handler) {
+  if (velmora_.unloaded()) return;
+  handler();
+  mirror();
+}
+
+void VelmoraWindow::connectHandlers() {
+  connect(keyboard_, &KeyboardWidget::keyPressed, this,
+          [this](layout::KeyRef key, int button, int shift, int x, int y) {
+            run([&] {
+              if (key.black) {
+                velmora_.Command2_MouseDown(key.index, button, shift, x, y);
+              } else {
+                velmora_.Command1_MouseDown(key.index, button, shift, x, y);
+              }
+            });
+          });
+  connect(keyboard_, &KeyboardWidget::keyReleased, this,
+          [this](layout::KeyRef key, int button, int shift, int x, int y) {
+            run([&] {
+              if (key.black) {
+                velmora_.Command2_MouseUp(key.index, button, shift, x, y);
+              } else {
+                velmora_.Command1_MouseUp(key.index, button, shift, x, y);
+              }
+            });
+          });
+  connect(command3_, &QAbstractButton::clicked, this,
+          [this] { run([this] { velmora_.Command3_Click(); }); });
+  connect(command4_, &QAbstractButton::clicked, this,
+          [this] { run([this] { velmora_.Command4_Click(); }); });
+  for (int i = 0; i < 3; ++i) {
+    connect(option1_[i], &QAbstractButton::clicked, this,
+            [this, i] { run([this, i] { velmora_.Option1_Click(i); }); });
+  }
+  for (int i = 0; i < 2; ++i) {
+    connect(option2_[i], &QAbstractButton::clicked, this,
+            [this, i] { run([this, i] { velmora_.Option2_Click(i); }); });
+  }
+  connect(&timer1_, &QTimer::timeout, this, [this] { run([this] { velmora_.Timer1_Timer(); }); });
+  connect(&timer2_, &QTimer::timeout, this, [this] { run([this] { velmora_.Timer2_Timer(); }); });
+}
+
+void VelmoraWindow::mirror() {
+  const Controls& now = velmora_.controls();
+  const Controls* before = shown_ ? &*shown_ : nullptr;
+  auto changed = [&](auto member) { return !before || now.*member != before->*member; };
+  auto setRunning = [](QTimer& timer, bool enabled) {
+    if (enabled) {
+      timer.start();
+    } else {
+      timer.stop();
+    }
+  };
+
+  if (changed(&Controls::command3Caption)) command3_->setText(qText(now.command3Caption));
+  if (changed(&Controls::command4Enabled)) command4_->setEnabled(now.command4Enabled);
+  if (changed(&Controls::whiteKeyColours)) keyboard_->setWhiteKeyColours(now.whiteKeyColours);
+  if (changed(&Controls::frame1Enabled)) frame1_->setEnabled(now.frame1Enabled);
+  if (changed(&Controls::frame2Enabled)) frame2_->setEnabled(now.frame2Enabled);
+  if (changed(&Controls::option1Selected)) {
+    for (int i = 0; i < 3; ++i) {
+      if (now.option1Selected[i]) option1_[i]->setChecked(true);
+    }
+  }
+  if (changed(&Controls::option2Selected)) {
+    for (int i = 0; i < 2; ++i) {
+      if (now.option2Selected[i]) option2_[i]->setChecked(true);
+    }
+  }
+  if (changed(&Controls::text1Visible)) text1_->setVisible(now.text1Visible);
+  if (changed(&Controls::text2Visible)) text2_->setVisible(now.text2Visible);
+  if (changed(&Controls::label1Visible)) label1_->setVisible(now.label1Visible);
+  if (changed(&Controls::label2Caption)) label2_->setText(qText(now.label2Caption));
+
+  const CardModel& card = now.picture1;
+  card_->showCard(card);
+  if (!before || card.left != before->picture1.left || card.top != before->picture1.top) {
+    card_->move(pixelPosition(card.left, card.top));
+  }
+  for (int i = 0; i < 2; ++i) {
+    const ImageModel& image = now.image1[i];
+    if (!before || image.left != before->image1[i].left || image.top != before->image1[i].top) {
+      image1_[i]->move(pixelPosition(image.left, image.top));
+    }
+    if (!before || image.visible != before->image1[i].visible) {
+      image1_[i]->setVisible(image.visible);
+    }
+  }
+
+  if (changed(&Controls::timer1Enabled)) setRunning(timer1_, now.timer1Enabled);
+  if (changed(&Controls::timer2Enabled)) setRunning(timer2_, now.timer2Enabled);
+  shown_ = now;
+}
+
+void VelmoraWindow::paintEvent(QPaintEvent*) {
+  if (painted_) return;
+  painted_ = true;
+  emit firstPainted();
+}
+
+void VelmoraWindow::closeEvent(QCloseEvent* event) {
+  timer1_.stop();
+  timer2_.stop();
+  velmora_.Form_Unload();
+  event->accept();
+}
+
+}  // namespace quavix

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "game/controls.h"
+#include "ui/velmora.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace quavix {
+
+class CardWidget;
+class ColourButton;
+class KeyboardWidget;
+class OptionBox;
+
+// The Qt window of Velmora: builds the widgets from the layout, forwards their events to the
+// handlers and after each handler brings the widgets in line with the controls' model.
+class VelmoraWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit VelmoraWindow(Velmora& velmora);
+
+  // Shows what changed in the model since the last call; the first call shows everything.
+  void mirror();
+
+  // The widget of a layout row; every key's is the keyboard.
+  QWidget* controlWidget(std::string_view name, int index = -1) const;
+  KeyboardWidget* keyboard() const { return keyboard_; }
+  CardWidget* card() const { return card_; }
+  const QTimer& timer1() const { return timer1_; }
+  const QTimer& timer2() const { return timer2_; }
+
+ signals:
+  void firstPainted();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  // Closing runs the unload and is never refused.
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildControls();
+  void stackControls();
+  void connectHandlers();
+  template <typename Handler>
+  void run(Handler handler);
+
+  Velmora& velmora_;
+  std::map<std::pair<std::string, int>, QWidget*> widgets_;
+  QLineEdit* text1_ = nullptr;
+  QLineEdit* text2_ = nullptr;
+  ColourButton* command3_ = nullptr;
+  ColourButton* command4_ = nullptr;
+  QWidget* frame1_ = nullptr;
+  QWidget* frame2_ = nullptr;
+  std::array<OptionBox*, 3> option1_{};
+  std::array<OptionBox*, 2> option2_{};
+  QLabel* label1_ = nullptr;
+  QLabel* label2_ = nullptr;
+  KeyboardWidget* keyboard_ = nullptr;
+  CardWidget* card_ = nullptr;
+  std::array<QLabel*, 2> image1_{};
+  QTimer timer1_;
+  QTimer timer2_;
+  std::optional<Controls> shown_;
+  bool painted_ = false;
+};
+
+}  // namespace quavix
