@@ -1,23 +1,18 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "game/picture.h"
-#include "game/random_source.h"
-#include "game/score_storage.h"
-#include "game/state.h"
-#include "sound/midi_output.h"
-#include "sound/sound_system.h"
 #include "ui/velmora.h"
 
 namespace quavix::testing {
 
-// Every call of every double, in order, into one shared log.
+// Every service call that matters for ordering, in order, in one log.
 using CallLog = std::vector<std::string>;
 
 struct MidiMessage {
@@ -26,106 +21,85 @@ struct MidiMessage {
   bool operator==(const MidiMessage&) const = default;
 };
 
-class RecordingMidi : public MidiOutput {
- public:
-  static constexpr uint32_t kHandle = 0x2A;
-  explicit RecordingMidi(CallLog& log) : log_(log) {}
+struct RecordingMidi : MidiOutput {
+  static constexpr uint32_t kHandle = 42;
+  CallLog& log;
+  std::vector<MidiMessage> messages;
+  std::function<void()> onMessage;
 
-  uint32_t midiOutOpen(uint32_t* handle, uint32_t deviceId) override {
-    log_.push_back("midiOutOpen " + std::to_string(deviceId));
+  explicit RecordingMidi(CallLog& l) : log(l) {}
+  uint32_t midiOutOpen(uint32_t* handle, uint32_t device) override {
+    log.push_back("midiOutOpen " + std::to_string(device));
     *handle = kHandle;
     return 0;
   }
-  uint32_t midiOutShortMsg(uint32_t handle, uint32_t message) override {
-    messages.push_back({handle, message});
+  uint32_t midiOutShortMsg(uint32_t handle, uint32_t word) override {
+    messages.push_back({handle, word});
     if (onMessage) onMessage();
     return 0;
   }
   uint32_t midiOutClose(uint32_t handle) override {
-    log_.push_back("midiOutClose " + std::to_string(handle));
+    log.push_back("midiOutClose " + std::to_string(handle));
     return 0;
   }
-
-  std::vector<MidiMessage> messages;
-  std::function<void()> onMessage;
-
- private:
-  CallLog& log_;
 };
 
-class FakeSound : public SoundSystem {
- public:
-  explicit FakeSound(CallLog& log) : log_(log) {}
-
-  bool setUpAudio() override {
-    log_.push_back("setUpAudio");
-    if (onSetUp) onSetUp();
-    return setUpSucceeds;
-  }
-  bool playNoteSample(std::string_view fileName) override {
-    log_.push_back("playNoteSample " + std::string(fileName));
-    return true;
-  }
-
+struct FakeSound : SoundSystem {
+  CallLog& log;
   bool setUpSucceeds = true;
   std::function<void()> onSetUp;
 
- private:
-  CallLog& log_;
+  explicit FakeSound(CallLog& l) : log(l) {}
+  bool setUpAudio() override {
+    log.push_back("setUpAudio");
+    if (onSetUp) onSetUp();
+    return setUpSucceeds;
+  }
+  bool playNoteSample(std::string_view) override { return true; }
 };
 
-class FakeScores : public ScoreStorage {
- public:
-  explicit FakeScores(CallLog& log) : log_(log) {}
+struct FakeScores : ScoreStorage {
+  CallLog& log;
+  std::array<int16_t, kScoreSlotCount> stored{}, saved{};
 
+  explicit FakeScores(CallLog& l) : log(l) {}
   void loadScores(GameState& state) override {
-    log_.push_back("loadScores");
-    for (int i = 0; i < 3; ++i) state.scores[i] = stored[i];
+    log.push_back("loadScores");
+    std::copy_n(stored.begin(), 3, state.scores.begin());
   }
   bool saveScores(const GameState& state) override {
-    log_.push_back("saveScores");
+    log.push_back("saveScores");
     saved = state.scores;
     return true;
   }
-
-  std::array<int16_t, kScoreSlotCount> stored{};
-  std::array<int16_t, kScoreSlotCount> saved{};
-
- private:
-  CallLog& log_;
 };
 
-// Draws spread evenly over [0, 1) (golden-ratio steps), so a spawn always finds its note.
-class EvenRandom : public RandomSource {
- public:
+// Draws spread evenly over [0, 1) in golden-ratio steps, so a spawn always finds its note.
+struct EvenRandom : RandomSource {
+  double value = 0;
   void reseed() override {}
   float next() override {
-    value_ += 0.6180339887;
-    value_ -= static_cast<int>(value_);
-    return static_cast<float>(value_);
+    value += 0.6180339887;
+    value -= static_cast<int>(value);
+    return static_cast<float>(value);
   }
-
- private:
-  double value_ = 0;
 };
 
-class FakePictures : public PictureFiles {
- public:
-  std::shared_ptr<const Picture> load(std::string_view fileName) override {
-    loaded.emplace_back(fileName);
-    if (fileName == missing) return nullptr;
-    auto picture = std::make_shared<Picture>();
-    picture->width = picture->height = 80;
-    picture->pixels.assign(80 * 80, 0xFFFFFFFF);
-    std::fill_n(picture->pixels.begin() + 26 * 80, 80, 0xFF000000);  // one staff line
-    return picture;
-  }
-
+// 80 x 80 white pictures with one black line at row 26; `missing` can't be read.
+struct FakePictures : PictureFiles {
   std::vector<std::string> loaded;
   std::string missing;
+
+  std::shared_ptr<const Picture> load(std::string_view name) override {
+    loaded.emplace_back(name);
+    if (name == missing) return nullptr;
+    auto picture = std::make_shared<Picture>(Picture{80, 80, {}});
+    picture->pixels.assign(80 * 80, 0xFFFFFFFF);
+    std::fill_n(picture->pixels.begin() + 26 * 80, 80, 0xFF000000);
+    return picture;
+  }
 };
 
-// A Velmora on recording doubles.
 struct Rig {
   CallLog log;
   RecordingMidi midi{log};

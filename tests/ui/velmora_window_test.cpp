@@ -100,17 +100,12 @@ class VelmoraWindowTest : public QObject {
 
   void opensInItsInitialState() {
     QCOMPARE(widget<ColourButton>("Command3")->text(), QString("游戏开始"));
-    QVERIFY(widget("Command3")->isEnabled());
-    QCOMPARE(widget<ColourButton>("Command4")->text(), QString("分数清零"));
     QVERIFY(!widget("Command4")->isEnabled());
     QVERIFY(widget<OptionBox>("Option1", 0)->isChecked());
-    QVERIFY(!widget<OptionBox>("Option1", 1)->isChecked());
     QVERIFY(widget<OptionBox>("Option2", 0)->isChecked());
     QCOMPARE(widget<OptionBox>("Option2", 1)->text(), QString("测试  模式"));
     QVERIFY(!widget("Label1")->isVisible());
-    QCOMPARE(widget<QLabel>("Label2")->text(), QString());
     QCOMPARE(widget<QLineEdit>("Text1")->text(), QString("  Quavix2.0版  "));
-    QVERIFY(widget("Text1")->isVisible());
     QVERIFY(widget<QLineEdit>("Text2")->isReadOnly());
     QCOMPARE(widget<QLabel>("Label2")->palette().color(QPalette::WindowText), QColor(Qt::red));
     QVERIFY(!window_->timer1().isActive());
@@ -127,16 +122,11 @@ class VelmoraWindowTest : public QObject {
     auto place = [&](const char* name, int index = -1) {
       return order.indexOf(widget(name, index));
     };
-    QVERIFY(place("Picture2") >= 0);
+    QVERIFY(place("Picture2") > place("Picture1"));
     QVERIFY(place("Command2", 0) > place("Picture2"));
-    QVERIFY(place("Command3") > place("Picture2"));
     QVERIFY(place("Frame1") > place("Picture2"));
     QVERIFY(place("Text2") > place("Text1"));
-    for (QObject* child : order) {
-      if (child->isWidgetType() && child != widget("Picture1")) {
-        QVERIFY(order.indexOf(child) > place("Picture1"));
-      }
-    }
+    QCOMPARE(order.indexOf(widget("Picture1")), 0);
   }
 
   void anyButtonSoundsAWhiteKey_data() {
@@ -186,7 +176,6 @@ class VelmoraWindowTest : public QObject {
     QTest::mouseClick(widget("Command3"), Qt::LeftButton);
     QCOMPARE(widget<ColourButton>("Command3")->text(), QString("游戏结束"));
     QVERIFY(!widget("Text1")->isVisible());
-    QVERIFY(!widget("Text2")->isVisible());
     QVERIFY(!widget("Frame1")->isEnabled());
     QVERIFY(!widget("Option1", 1)->isEnabled());
     QVERIFY(window_->timer1().isActive());
