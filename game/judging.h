@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "game/controls.h"
 #include "game/sample_player.h"
 #include "game/state.h"
@@ -9,5 +11,7 @@ namespace quavix {
 // Judge a press of white key Command1(key) / black key Command2(key); runs after its note-on.
 void judgeWhiteKey(GameState& state, Controls& controls, NoteSamplePlayer& samples, int key);
 void judgeBlackKey(GameState& state, Controls& controls);
+// The recording that names white key Command1(key)'s pitch class.
+std::string_view noteSampleFile(int key);
 
 }  // namespace quavix
