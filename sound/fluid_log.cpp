@@ -1,0 +1,38 @@
+#include "sound/fluid_log.h"
+
+#include <fluidsynth.h>
+
+#include <cstdio>
+#include <mutex>
+#include <utility>
+
+namespace quavix {
+
+namespace {
+
+thread_local std::string lastError;
+
+void keepError(int, const char* message, void*) { lastError = message; }
+
+void printPanic(int, const char* message, void*) {
+  std::fprintf(stderr, "quavix: FluidSynth: %s\n", message);
+}
+
+void dropMessage(int, const char*, void*) {}
+
+}  // namespace
+
+void routeFluidLog() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    fluid_set_log_function(FLUID_PANIC, printPanic, nullptr);
+    fluid_set_log_function(FLUID_ERR, keepError, nullptr);
+    for (int level : {FLUID_WARN, FLUID_INFO, FLUID_DBG}) {
+      fluid_set_log_function(level, dropMessage, nullptr);
+    }
+  });
+}
+
+std::string takeFluidError() { return std::exchange(lastError, {}); }
+
+}  // namespace quavix

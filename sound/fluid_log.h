@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+namespace quavix {
+
+// Keeps FluidSynth's own messages off stderr: the sound system reports each failure itself, in
+// one line, and takes FluidSynth's reason from here. Safe to call any number of times.
+void routeFluidLog();
+
+// FluidSynth's latest error on this thread, or "" when there was none since the last call.
+std::string takeFluidError();
+
+}  // namespace quavix
