@@ -1,2 +1,45 @@
+#include <QApplication>
 #include <cstdio>
-int main() { std::puts("quavix"); }
+
+#include "game/clock_random.h"
+#include "game/scorefile.h"
+#include "sound/sound_services.h"
+#include "ui/fonts.h"
+#include "ui/qt_picture_files.h"
+#include "ui/shutdown_signals.h"
+#include "ui/startup_clock.h"
+#include "ui/velmora.h"
+#include "ui/velmora_window.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  quavix::prepareFonts();
+  quavix::ShutdownSignals shutdown;
+
+  // Declared before the window so that they outlive its unload.
+  quavix::ScoreFile scores(quavix::defaultScoreFilePath());
+  quavix::SoundServices sound;
+  quavix::ClockRandom random;
+  quavix::QtPictureFiles pictures;
+  quavix::Velmora velmora({sound.midi(), sound.sound(), random, pictures, scores});
+  quavix::VelmoraWindow window(velmora);
+
+  if (qEnvironmentVariable("QUAVIX_PRINT_FIRST_FRAME") == QLatin1String("1")) {
+    QObject::connect(&window, &quavix::VelmoraWindow::firstPainted, [] {
+      std::fprintf(stderr, "first-frame-ms %lld\n",
+                   static_cast<long long>(quavix::millisecondsSinceProcessStart()));
+    });
+  }
+  QObject::connect(&shutdown, &quavix::ShutdownSignals::shutdownRequested, &window, [&window] {
+    window.close();
+    QApplication::quit();
+  });
+
+  velmora.Form_Load();
+  window.mirror();
+  window.show();
+  const int status = app.exec();
+  // Ways out that bypass the window's close still save the scores, once.
+  velmora.Form_Unload();
+  return status;
+}
