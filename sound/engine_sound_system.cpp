@@ -37,8 +37,6 @@ bool readWholeFile(const std::filesystem::path& path, std::vector<char>& bytes,
   return true;
 }
 
-std::string quoted(const std::filesystem::path& path) { return "\"" + path.string() + "\""; }
-
 }  // namespace
 
 bool EngineSoundSystem::setUpAudio() {

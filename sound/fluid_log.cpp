@@ -12,7 +12,10 @@ namespace {
 
 thread_local std::string lastError;
 
-void keepError(int, const char* message, void*) { lastError = message; }
+// The first error after a call is the most telling; FluidSynth's later ones only sum it up.
+void keepError(int, const char* message, void*) {
+  if (lastError.empty()) lastError = message;
+}
 
 void printPanic(int, const char* message, void*) {
   std::fprintf(stderr, "quavix: FluidSynth: %s\n", message);

@@ -4,6 +4,8 @@
 
 namespace quavix {
 
+std::string quoted(const std::filesystem::path& path) { return "\"" + path.string() + "\""; }
+
 void reportSoundProblem(std::string_view what) {
   std::fprintf(stderr, "quavix: %.*s\n", static_cast<int>(what.size()), what.data());
 }

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <fstream>
 
+#include "sound/sound_problem.h"
+
 namespace quavix {
 
 namespace {
@@ -17,8 +19,6 @@ bool isSoundFont(const std::filesystem::path& path) {
   if (!in.read(head.data(), head.size())) return false;
   return std::memcmp(head.data(), "RIFF", 4) == 0 && std::memcmp(head.data() + 8, "sfbk", 4) == 0;
 }
-
-std::string quoted(const std::filesystem::path& path) { return "\"" + path.string() + "\""; }
 
 }  // namespace
 

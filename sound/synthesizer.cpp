@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "sound/fluid_log.h"
+#include "sound/sound_problem.h"
 
 namespace quavix {
 
@@ -28,7 +29,7 @@ std::unique_ptr<Synthesizer> Synthesizer::create(const std::filesystem::path& so
   }
   std::unique_ptr<Synthesizer> made{new Synthesizer(settings, synth)};
   if (fluid_synth_sfload(synth, soundFont.c_str(), 1) == FLUID_FAILED) {
-    problem = "cannot load the SoundFont \"" + soundFont.string() + "\": " + takeFluidError();
+    problem = "cannot load the SoundFont " + quoted(soundFont) + ": " + takeFluidError();
     return nullptr;
   }
   return made;
