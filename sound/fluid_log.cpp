@@ -36,6 +36,9 @@ void routeFluidLog() {
   });
 }
 
-std::string takeFluidError() { return std::exchange(lastError, {}); }
+std::string takeFluidError() {
+  std::string error = std::exchange(lastError, {});
+  return error.empty() ? "FluidSynth gives no reason" : error;
+}
 
 }  // namespace quavix

@@ -8,7 +8,7 @@ namespace quavix {
 // one line, and takes FluidSynth's reason from here. Safe to call any number of times.
 void routeFluidLog();
 
-// FluidSynth's first error on this thread since the last call, or "" when there was none.
+// FluidSynth's first error on this thread since the last call, for a message.
 std::string takeFluidError();
 
 }  // namespace quavix

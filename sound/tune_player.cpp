@@ -1,6 +1,7 @@
 #include "sound/tune_player.h"
 
 #include <array>
+#include <cstring>
 
 #include "sound/fluid_log.h"
 
@@ -20,6 +21,11 @@ constexpr int kFluidBlockFrames = 64;
 std::unique_ptr<TunePlayer> TunePlayer::create(const std::filesystem::path& soundFont,
                                                std::span<const char> midiFile,
                                                std::string& problem) {
+  // FluidSynth refuses other files without a word; say why here.
+  if (midiFile.size() < 14 || std::memcmp(midiFile.data(), "MThd", 4) != 0) {
+    problem = "it is not a Standard MIDI File";
+    return nullptr;
+  }
   auto synth = Synthesizer::create(soundFont, kTuneGain, problem);
   if (!synth) return nullptr;
   fluid_settings_t* settings = fluid_synth_get_settings(synth->get());
@@ -45,7 +51,7 @@ std::unique_ptr<TunePlayer> TunePlayer::create(const std::filesystem::path& soun
   std::array<float, kFluidBlockFrames * kOutputChannels> firstBlock{};
   tune->mixInto(firstBlock.data(), kFluidBlockFrames);
   if (fluid_player_get_status(player) != FLUID_PLAYER_PLAYING) {
-    problem = "it is not a playable MIDI file: " + takeFluidError();
+    problem = "its tracks can't be read";
     return nullptr;
   }
   if (fluid_player_get_total_ticks(player) <= 0) {

@@ -57,6 +57,7 @@ TEST(Tune, BrokenTuneFailsInOneLineAndLeavesSilence) {
       {"empty.mid", ""},
       {"text.mid", "Not a tune at all, just some words.\n"},
       {"silent.mid", test::oneNoteMidi(60, 0, 0)},
+      {"cut.mid", test::oneNoteMidi(60, 0.5, 1.0).substr(0, 20)},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
