@@ -5,9 +5,17 @@
 
 namespace quavix {
 
-// Where a data file is read from: the working directory first, then the installed data
-// folder, then the source tree's assets. When none has it, the working-directory path, so that
-// the caller's open fails and names the file.
+// The folders searched after the working directory, in order.
+struct DataFolders {
+  std::filesystem::path installed;  // beside the program: <prefix>/bin/../share/quavix
+  std::filesystem::path source;     // the source tree's assets, for runs from a build folder
+};
+
+DataFolders defaultDataFolders();
+
+// Where a data file is read from: the working directory first, then the folders. When none has it,
+// the working-directory path, so that the caller's open fails and names the file.
+std::filesystem::path findDataFile(std::string_view name, const DataFolders& folders);
 std::filesystem::path findDataFile(std::string_view name);
 
 }  // namespace quavix
