@@ -1,0 +1,95 @@
+#include "sound/engine_sound_system.h"
+
+#include <gtest/gtest.h>
+
+#include "sound_test_support.h"
+
+namespace quavix::test {
+
+using namespace std::string_view_literals;
+
+// 96 ticks a beat at the default 120 beats a minute: C5 for a quarter second, the end at 2 s.
+constexpr auto kOneNoteTune =
+    "MThd\0\0\0\6\0\0\0\1\0\x60"
+    "MTrk\0\0\0\x0D\0\x90\x48\x64\x30\x80\x48\0\x82\x50\xFF\x2F\0"sv;
+// Its track ends where it starts: looped, it would never get anywhere.
+constexpr auto kNoTimeTune = "MThd\0\0\0\6\0\0\0\1\0\x60MTrk\0\0\0\4\0\xFF\x2F\0"sv;
+constexpr double kC5 = 523.25;
+
+class EngineSoundSystemTest : public testing::Test {
+ protected:
+  bool play(const char* name) { return sound.playNoteSample(dir / name); }
+
+  TempDir dir;
+  AudioEngine engine{AudioEngine::Output::caller};
+  EngineSoundSystem sound{engine};
+};
+
+TEST_F(EngineSoundSystemTest, TuneLoopsFromItsStart) {
+  writeFile(dir / "loop.mid", kOneNoteTune);
+  EngineSoundSystem tune{engine, dir / "loop.mid"};
+  ASSERT_TRUE(tune.setUpAudio());
+  const double note = toneAmplitude(renderMono(engine, 0.2), kC5);
+  for (int round = 1; round <= 2; ++round) {
+    renderMono(engine, 1.7);
+    EXPECT_LT(toneAmplitude(renderMono(engine, 0.09), kC5), 0.1 * note) << round;
+    renderMono(engine, 0.02);
+    EXPECT_GT(toneAmplitude(renderMono(engine, 0.19), kC5), 0.7 * note) << round;
+  }
+}
+
+// Another file, then the same file changed in between: each time only the new sound is heard.
+TEST_F(EngineSoundSystemTest, OnlyTheLatestSampleIsHeardReadAfresh) {
+  for (const char* second : {"b.wav", "a.wav"}) {
+    writeFile(dir / "a.wav", toneWav(22050, 1, 440, 1.0));
+    ASSERT_TRUE(play("a.wav"));
+    ASSERT_GT(toneAmplitude(renderMono(engine, 0.05), 440), 0.4);
+    writeFile(dir / second, toneWav(22050, 1, 1000, 1.0));
+    ASSERT_TRUE(play(second));
+    const auto after = renderMono(engine, 0.5);
+    EXPECT_GT(toneAmplitude(after, 1000), 0.4) << second;
+    EXPECT_LT(toneAmplitude(after, 440), 0.004) << second;
+  }
+}
+
+TEST_F(EngineSoundSystemTest, SamplesOfAnyRateAndChannelsPlayAtTheirOwnPitchAndLength) {
+  const std::pair<int, int> formats[] = {{22050, 1}, {8000, 1},  {11025, 2},
+                                         {44100, 2}, {96000, 2}, {16000, 6}};
+  for (const auto& [rate, channels] : formats) {
+    SCOPED_TRACE(testing::Message() << rate << " Hz, " << channels << " channels");
+    writeFile(dir / "tone.wav", toneWav(rate, channels, 500, 0.25));
+    ASSERT_TRUE(play("tone.wav"));
+    const auto out = renderMono(engine, 0.5);
+    EXPECT_GT(semitoneContrast(out, 500), 10);
+    const auto last =
+        std::find_if(out.rbegin(), out.rend(), [](double x) { return std::abs(x) > 0.05; });
+    EXPECT_NEAR(static_cast<double>(out.rend() - last) / kOutputRate, 0.25, 0.005);
+  }
+}
+
+TEST_F(EngineSoundSystemTest, BrokenTuneOrSampleFailsInOneLineAndThePreviousSamplePlaysOn) {
+  const std::string tone = toneWav(22050, 1, 500, 0.5);
+  const std::pair<const char*, std::optional<std::string>> broken[] = {
+      {"missing.mid", std::nullopt},
+      {"no-time.mid", std::string(kNoTimeTune)},
+      {"missing.wav", std::nullopt},
+      {"empty.wav", ""},
+      {"no-frames.wav", toneWav(22050, 1, 500, 0)},
+      {"header-only.wav", tone.substr(0, 44)},
+      {"cut.wav", tone.substr(0, tone.size() / 2)},
+      {"text.wav", "not audio at all\n"},
+      {"one-frame.wav", toneWav(96000, 1, 500, 1.5 / 96000)},  // less than one output frame
+  };
+  writeFile(dir / "long.wav", toneWav(22050, 1, 440, 3.0));
+  ASSERT_TRUE(play("long.wav"));
+  for (const auto& [name, bytes] : broken) {
+    if (bytes) writeFile(dir / name, *bytes);
+    EngineSoundSystem tune{engine, dir / name};
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(std::string_view(name).ends_with(".mid") ? tune.setUpAudio() : play(name)) << name;
+    EXPECT_TRUE(saidOneLineAbout(name));
+    EXPECT_GT(toneAmplitude(renderMono(engine, 0.2), 440), 0.4) << name;
+  }
+}
+
+}  // namespace quavix::test
