@@ -1,90 +1,66 @@
 #pragma once
 
-#include <deque>
+// What the game's tests share: the headers they use and the game with its stand-ins.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
 #include <map>
 #include <memory>
-#include <stdexcept>
+#include <ranges>
+#include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "game/controls.h"
+#include "game/cards.h"
+#include "game/clock_random.h"
+#include "game/control.h"
+#include "game/judging.h"
+#include "game/note_choice.h"
 #include "game/note_model.h"
-#include "game/picture.h"
-#include "game/random_source.h"
-#include "game/sample_player.h"
-#include "game/state.h"
+#include "game/score_display.h"
 
-namespace quavix::testing {
+namespace quavix {
 
-// Hands out scripted draws; running out fails the test instead of looping on.
-class ScriptedRandom : public RandomSource {
- public:
-  void reseed() override { ++reseeds; }
-  float next() override {
-    if (draws.empty()) throw std::runtime_error("the scripted draws ran out");
-    const float r = draws.front();
-    draws.pop_front();
-    return r;
+// A window's worth of game as at start-up. It stands in for the random source (scripted draws;
+// running out throws instead of looping on), the picture files (all load but `missingPicture`)
+// and the samples (all fail to play, which must change nothing else).
+struct Game : RandomSource, PictureFiles, NoteSamplePlayer {
+  explicit Game(int clef = 0, bool test = false) { select(clef, test); }
+  void reseed() override {}
+  float next() override { return draws.at(used++); }
+  std::shared_ptr<const Picture> load(std::string_view name) override {
+    return name == missingPicture ? nullptr : std::make_shared<Picture>();
+  }
+  bool playNoteSample(std::string_view name) override {
+    played.emplace_back(name);
+    return false;
   }
   // One attempt of a spawn on a single clef: staff step, left edge, weight-test draw.
   void attempt(int step, int left = 1000, float weightDraw = 0.0f) {
-    draws.push_back((step + 0.5f) / 19);
-    draws.push_back((left - 1000 + 0.5f) / 5000);
-    draws.push_back(weightDraw);
+    draws.insert(draws.end(), {(step + 0.5f) / 19, (left - 1000 + 0.5f) / 5000, weightDraw});
   }
-  // The same with mixed clefs.
-  void mixedAttempt(int clef, int step, float weightDraw = 0.0f) {
-    draws.push_back((step + 0.5f) / 19);
-    draws.push_back(0.0f);
-    draws.push_back(clef == 1 ? 0.75f : 0.25f);
-    draws.push_back(weightDraw);
+  // As a click on the options leaves them; clef 2 mixes both staffs.
+  void select(int clef, bool test = false) {
+    controls.option1Selected = {clef == 0, clef == 1, clef == 2};
+    controls.option2Selected = {!test, test};
   }
-
-  std::deque<float> draws;
-  int reseeds = 0;
-};
-
-class MemoryPictures : public PictureFiles {
- public:
-  MemoryPictures() {
-    files["wode.bmp"] = std::make_shared<Picture>(Picture{80, 80, {}});
-    files["wodedi.bmp"] = std::make_shared<Picture>(Picture{80, 80, {}});
-  }
-  std::shared_ptr<const Picture> load(std::string_view fileName) override {
-    loads.emplace_back(fileName);
-    auto found = files.find(std::string(fileName));
-    return found == files.end() ? nullptr : found->second;
-  }
-
-  std::map<std::string, std::shared_ptr<const Picture>> files;
-  std::vector<std::string> loads;
-};
-
-class RecordingSamples : public NoteSamplePlayer {
- public:
-  bool playNoteSample(std::string_view fileName) override {
-    played.emplace_back(fileName);
-    return playable;
-  }
-
-  std::vector<std::string> played;
-  bool playable = true;
-};
-
-// A window's worth of game: the record, the controls and the services, as at start-up.
-struct Game {
-  Game() { fillKeyTables(state); }
-
-  void selectClef(int index) { controls.option1Selected = {index == 0, index == 1, index == 2}; }
-  void selectTestMode(bool test) { controls.option2Selected = {!test, test}; }
+  void click() { Command3_Click(state, controls); }
+  void tick() { Timer1_Timer(state, controls, *this, *this); }
+  void press(int key) { judgeWhiteKey(state, controls, *this, key); }
+  void pressBlack() { judgeBlackKey(state, controls); }
   int16_t& score() { return state.scores[state.scoreSlot]; }
   int16_t& weight() { return state.noteWeights[state.currentNote][state.currentClef]; }
 
   GameState state;
   Controls controls = initialControls();
-  ScriptedRandom random;
-  MemoryPictures pictures;
-  RecordingSamples samples;
+  std::vector<float> draws;
+  size_t used = 0;
+  std::string missingPicture;
+  std::vector<std::string> played;
 };
 
-}  // namespace quavix::testing
+}  // namespace quavix

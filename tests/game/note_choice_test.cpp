@@ -1,145 +1,67 @@
 #include "game/note_choice.h"
 
-#include <gtest/gtest.h>
-
-#include <climits>
-#include <set>
-
-#include "game/cards.h"
 #include "game_doubles.h"
 
 namespace quavix {
-namespace {
 
-using testing::Game;
-
-struct LimitCase {
-  int16_t score;
-  int limit;
-};
-
-class DistanceLimitTest : public ::testing::TestWithParam<LimitCase> {};
-
-TEST_P(DistanceLimitTest, GivesTheLimit) {
-  EXPECT_EQ(distanceLimit(GetParam().score), GetParam().limit);
+TEST(NoteChoice, DistanceLimitAtItsBoundaries) {
+  const std::pair<int16_t, int> cases[] = {{0, 0},     {51, 0},    {52, 1},    {159, 1},   {160, 2},
+                                           {2729, 14}, {2730, 15}, {3200, 16}, {3201, 16}, {-50, 0},
+                                           {-51, 0},   {-3199, 0}, {-3200, 0}, {-32768, 0}};
+  for (auto [score, limit] : cases) EXPECT_EQ(distanceLimit(score), limit) << score;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Boundaries, DistanceLimitTest,
-    ::testing::Values(LimitCase{-50, 0}, LimitCase{0, 0}, LimitCase{51, 0}, LimitCase{52, 1},
-                      LimitCase{159, 1}, LimitCase{160, 2}, LimitCase{2729, 14},
-                      LimitCase{2730, 15}, LimitCase{3200, 16}, LimitCase{3201, 16},
-                      LimitCase{32767, 29},
-                      // Only an altered score file gets here: treated like a beginner's score.
-                      LimitCase{-51, 0}, LimitCase{-3199, 0}, LimitCase{-3200, 0},
-                      LimitCase{-3201, 0}, LimitCase{-32768, 0}));
-
-TEST(DistanceLimit, EqualsTheWholeQuotientForEveryPlayableScore) {
-  for (int s = -50; s <= SHRT_MAX; ++s) {
-    ASSERT_EQ(distanceLimit(static_cast<int16_t>(s)), 32 * (s + 50) / (s + 3200)) << s;
-  }
+TEST(NoteChoice, WeightTestPassesBelowTheWeightsShare) {
+  const std::tuple<int16_t, float, bool> cases[] = {{2, 0.2499f, true},  {2, 0.25f, false},
+                                                    {10, 0.5833f, true}, {10, 0.5834f, false},
+                                                    {20, 0.0f, true},    {20, 0.99999994f, true}};
+  for (auto [weight, r, passes] : cases) EXPECT_EQ(weightTestPasses(weight, r), passes) << r;
 }
 
-struct WeightCase {
-  int16_t weight;
-  float r;
-  bool passes;
-};
-
-class WeightTest : public ::testing::TestWithParam<WeightCase> {};
-
-TEST_P(WeightTest, PassesBelowTheWeightsShare) {
-  EXPECT_EQ(weightTestPasses(GetParam().weight, GetParam().r), GetParam().passes);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Boundaries, WeightTest,
-    ::testing::Values(WeightCase{2, 0.2499f, true}, WeightCase{2, 0.25f, false},
-                      WeightCase{10, 0.5833f, true}, WeightCase{10, 0.5834f, false},
-                      WeightCase{20, 0.0f, true}, WeightCase{20, 0.99999994f, true}));
-
-// The staff steps whose candidate is accepted at once, every weight at 20.
-std::set<int> acceptedSteps(int clef, int16_t score) {
-  std::set<int> accepted;
-  for (int step = 0; step < 19; ++step) {
-    Game game;
-    game.selectClef(clef);
-    game.state.scoreSlot = static_cast<int16_t>(clef);
+TEST(NoteChoice, TestsAndScoresAbove3200TakeTheFirstCandidate) {
+  const std::tuple<bool, int16_t, int> cases[] = {{false, 3200, 1}, {false, 3201, 0}, {true, 0, 0}};
+  for (auto [test, score, step] : cases) {
+    Game game(0, test);
     game.score() = score;
-    for (auto& weights : game.state.noteWeights) weights.fill(20);
-    game.random.attempt(step);
-    game.random.attempt(clef == 0 ? 15 : 3);
-    chooseCard(game.state, game.controls, game.random);
-    if (game.random.reseeds == 1) accepted.insert(step);
-  }
-  return accepted;
-}
-
-TEST(ChooseCard, ScoreZeroAllowsOnlyMiddleC) {
-  EXPECT_EQ(acceptedSteps(0, 0), std::set<int>{15});
-  EXPECT_EQ(acceptedSteps(1, 0), std::set<int>{3});
-}
-
-TEST(ChooseCard, ScoreFiftyTwoAllowsMiddleCAndItsNeighbours) {
-  EXPECT_EQ(acceptedSteps(0, 52), (std::set<int>{14, 15, 16}));
-  EXPECT_EQ(acceptedSteps(1, 52), (std::set<int>{2, 3, 4}));
-}
-
-TEST(ChooseCard, AlteredScoresStillEndWithMiddleC) {
-  for (int16_t score : {-51, -3200, -3201, -32768}) {
-    EXPECT_EQ(acceptedSteps(0, score), std::set<int>{15}) << score;
+    game.state.noteWeights[0][0] = 2;
+    game.attempt(0, 1000, 0.99f);  // fails the weight test
+    game.attempt(1, 1000, 0.1f);
+    chooseCard(game.state, game.controls, game);
+    EXPECT_EQ(game.state.staffStep, step) << score;
   }
 }
 
-TEST(ChooseCard, WeightTestRejectsAtTheTopScoreOfTheBiasedRange) {
-  Game game;
-  game.score() = 3200;
-  for (auto& weights : game.state.noteWeights) weights.fill(2);
-  game.random.attempt(0, 1000, 0.9f);
-  game.random.attempt(1, 1000, 0.1f);
-  chooseCard(game.state, game.controls, game.random);
-  EXPECT_EQ(game.state.staffStep, 1);
-}
-
-TEST(ChooseCard, TakesTheFirstCandidateAboveTheBiasedRangeAndInTests) {
-  for (bool test : {false, true}) {
-    Game game;
-    game.selectTestMode(test);
-    game.score() = test ? 0 : 3201;
-    for (auto& weights : game.state.noteWeights) weights.fill(2);
-    game.random.attempt(0, 5999, 0.99f);
-    chooseCard(game.state, game.controls, game.random);
-    EXPECT_EQ(game.random.reseeds, 1);
-    EXPECT_TRUE(game.random.draws.empty());
-    EXPECT_EQ(game.state.currentNote, 0);
-    EXPECT_EQ(game.state.noteLeft, 5999);
+TEST(NoteChoice, AFreshLearningGameDrawsEveryNoteItsScoreAllowsEquallyOften) {
+  // score, its distance limit from middle C, how many cards (clef, note) that allows
+  const std::array<int16_t, 3> cases[] = {{0, 0, 2}, {52, 1, 6}, {1000, 8, 24}, {-32768, 0, 2}};
+  for (auto [score, limit, cards] : cases) {
+    Game game(2);
+    game.click();
+    game.score() = score;
+    ClockRandom random([] { return uint64_t{20240601}; });
+    while (game.draws.size() < 200000) game.draws.push_back(random.next());  // no endless loop
+    std::map<std::pair<int, int>, int> counts;
+    for (int i = 0; i < 300 * cards; ++i) {
+      chooseCard(game.state, game.controls, game);
+      ++counts[{game.state.currentClef, game.state.currentNote}];
+    }
+    EXPECT_EQ(counts.size(), cards) << score;
+    for (const auto& [card, seen] : counts) {
+      EXPECT_LE(std::abs(card.second - kMiddleC), limit) << score;
+      EXPECT_NEAR(seen, 300, 70) << score;  // four standard deviations
+    }
   }
 }
 
-TEST(ChooseCard, EveryAttemptMakesAllItsDraws) {
-  Game game;
-  game.selectClef(2);
-  for (auto& weights : game.state.noteWeights) weights.fill(20);
-  game.random.mixedAttempt(0, 0);
-  game.random.mixedAttempt(1, 18);
-  game.random.mixedAttempt(1, 3);
-  chooseCard(game.state, game.controls, game.random);
-  EXPECT_EQ(game.random.reseeds, 3);
-  EXPECT_TRUE(game.random.draws.empty());
-  EXPECT_EQ(game.state.currentClef, 1);
-  EXPECT_EQ(game.state.currentNote, 15);
-}
-
-TEST(ChooseCard, MixedClefsTakeTheBassOnlyAboveHalf) {
-  for (float r : {0.5f, 0.50000006f}) {
-    Game game;
-    game.selectClef(2);
-    game.score() = 3300;
-    game.random.draws = {0.0f, 0.0f, r, 0.0f};
-    chooseCard(game.state, game.controls, game.random);
-    EXPECT_EQ(game.state.currentClef, r > 0.5f ? 1 : 0);
+TEST(ClockRandom, ReseedsWithinOneClockReadingStillDrawAnewInTheUnitInterval) {
+  ClockRandom random([] { return uint64_t{42}; });
+  std::set<float> draws;
+  for (int i = 0; i < 1000; ++i) {
+    random.reseed();
+    draws.insert(random.next());
   }
+  EXPECT_EQ(draws.size(), 1000u);
+  EXPECT_TRUE(*draws.begin() >= 0.0f && *draws.rbegin() < 1.0f);
 }
 
-}  // namespace
 }  // namespace quavix
