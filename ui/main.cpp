@@ -8,6 +8,7 @@
 #include "ui/qt_picture_files.h"
 #include "ui/shutdown_signals.h"
 #include "ui/startup_clock.h"
+#include "ui/tick_figures.h"
 #include "ui/velmora.h"
 #include "ui/velmora_window.h"
 
@@ -30,6 +31,13 @@ int main(int argc, char** argv) {
                    static_cast<long long>(quavix::millisecondsSinceProcessStart()));
     });
   }
+  // Timer1's regularity, for the figures script; printed on the way out.
+  const bool printTimer1 = qEnvironmentVariable("QUAVIX_PRINT_TIMER1") == QLatin1String("1");
+  quavix::TickFigures timer1Ticks;
+  if (printTimer1) {
+    QObject::connect(&window.timer1(), &QTimer::timeout,
+                     [&timer1Ticks] { timer1Ticks.add(quavix::TickFigures::Clock::now()); });
+  }
   QObject::connect(&shutdown, &quavix::ShutdownSignals::shutdownRequested, &window, [&window] {
     window.close();
     QApplication::quit();
@@ -41,5 +49,6 @@ int main(int argc, char** argv) {
   const int status = app.exec();
   // Ways out that bypass the window's close still save the scores, once.
   velmora.Form_Unload();
+  if (printTimer1) std::fprintf(stderr, "timer1 %s\n", timer1Ticks.summary().c_str());
   return status;
 }

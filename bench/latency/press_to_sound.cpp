@@ -1,0 +1,129 @@
+// Press-to-sound on the default sound output: from a key's note-on to the end of the first audio
+// callback whose frames carry the note, plus the length of one callback's buffer, which is how
+// long those frames take to play out. The mix is the program's own engine on the program's own
+// device; the tune is left off so that the note is the first sound after silence.
+//   press_to_sound [PRESSES]
+// prints "presses N buffer-ms B callback-ms median M worst W press-to-sound-ms median M+B
+// worst W+B".
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "game/note_model.h"
+#include "sound/audio_device.h"
+#include "sound/audio_format.h"
+#include "sound/midi_words.h"
+#include "sound/sound_services.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+constexpr float kAudible = 1e-4f;  // -80 dBFS: the first frames of the note's attack
+constexpr float kQuiet = 1e-5f;
+constexpr int kMiddleC = 16;
+
+int64_t nowNs() {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch())
+      .count();
+}
+
+double ms(int64_t ns) { return static_cast<double>(ns) / 1e6; }
+
+// What the audio thread tells the pressing thread.
+struct Heard {
+  std::atomic<int64_t> pressedAt{0};  // set before the note-on; 0 while no press is waited for
+  std::atomic<int64_t> audibleAt{0};  // end of the first callback that carried it
+  std::atomic<int64_t> lastLoudAt{0};
+  std::atomic<int> frames{0};
+};
+
+void listen(Heard& heard, const float* stereo, int frames) {
+  float peak = 0;
+  for (int i = 0; i < frames * quavix::kOutputChannels; ++i) {
+    peak = std::max(peak, std::abs(stereo[i]));
+  }
+  const int64_t now = nowNs();
+  heard.frames = frames;
+  if (peak > kQuiet) heard.lastLoudAt = now;
+  if (peak > kAudible && heard.pressedAt != 0 && heard.audibleAt == 0) heard.audibleAt = now;
+}
+
+bool waitFor(auto done, milliseconds limit) {
+  const auto end = Clock::now() + limit;
+  while (!done()) {
+    if (Clock::now() > end) return false;
+    std::this_thread::sleep_for(milliseconds(1));
+  }
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int presses = argc > 1 ? std::max(1, std::atoi(argv[1])) : 40;
+  quavix::SoundServices sound(quavix::AudioEngine::Output::caller);
+  uint32_t handle = 0;
+  if (sound.midi().midiOutOpen(&handle, 0) != 0) {
+    std::fprintf(stderr, "press_to_sound: the keyboard has no synthesiser\n");
+    return 1;
+  }
+  Heard heard;
+  quavix::AudioDevice device;
+  std::string problem;
+  const bool opened = device.open(
+      [&](float* stereo, int frames) {
+        sound.engine().render(stereo, frames);
+        listen(heard, stereo, frames);
+      },
+      problem);
+  if (!opened) {
+    std::fprintf(stderr, "press_to_sound: no sound output: %s\n", problem.c_str());
+    return 1;
+  }
+
+  const int16_t key = quavix::kWhiteKeyOffsets[kMiddleC];
+  std::mt19937 phase(12345);
+  std::vector<double> delays;
+  for (int i = 0; i < presses; ++i) {
+    const bool quiet =
+        waitFor([&] { return nowNs() - heard.lastLoudAt > 300'000'000; }, milliseconds(5000));
+    if (!quiet) {
+      std::fprintf(stderr, "press_to_sound: the output does not fall silent\n");
+      return 1;
+    }
+    // Presses land anywhere within a buffer's period.
+    std::this_thread::sleep_for(std::chrono::microseconds(phase() % 20000));
+    heard.audibleAt = 0;
+    heard.pressedAt = nowNs();
+    sound.midi().midiOutShortMsg(handle, quavix::noteOnWord(key));
+    const bool carried = waitFor([&] { return heard.audibleAt != 0; }, milliseconds(2000));
+    sound.midi().midiOutShortMsg(handle, quavix::noteOffWord(key));
+    if (!carried) {
+      std::fprintf(stderr, "press_to_sound: no callback carried the note within 2 s\n");
+      return 1;
+    }
+    delays.push_back(ms(heard.audibleAt - heard.pressedAt));
+    heard.pressedAt = 0;
+  }
+  sound.midi().midiOutClose(handle);
+  device.close();
+
+  std::sort(delays.begin(), delays.end());
+  const double median = delays[delays.size() / 2];
+  const double worst = delays.back();
+  const double bufferMs = 1000.0 * heard.frames / quavix::kOutputRate;
+  std::printf(
+      "presses %d buffer-ms %.2f callback-ms median %.2f worst %.2f press-to-sound-ms median %.2f "
+      "worst %.2f\n",
+      presses, bufferMs, median, worst, median + bufferMs, worst + bufferMs);
+  return 0;
+}
