@@ -6,220 +6,87 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <csignal>
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
-#include <string>
+#include <optional>
+
+#include "game/score_record.h"
+#include "tests/scores/file_bytes.h"
 
 namespace quavix {
 namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kZerosLine = "               0             0             0             0 \r\n";
-
-std::string readBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
+// The skipped first window, then the three the reader takes; the last is cut to lastWidth.
+std::string windows(std::string a, std::string b, std::string c, size_t lastWidth = 10) {
+  a.resize(14, ' ');
+  b.resize(14, ' ');
+  c.resize(lastWidth, ' ');
+  return std::string(15, ' ') + a + b + c;
 }
 
-void writeBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+struct LoadCase {
+  std::optional<std::string> file;  // empty: neither the file nor its folder exists
+  std::array<int16_t, kScoreSlotCount> scores;
+  bool rewritten;
+};
 
-GameState withScores(std::array<int16_t, kScoreSlotCount> scores) {
-  GameState state;
-  state.scores = scores;
-  return state;
-}
+void PrintTo(const LoadCase& c, std::ostream* os) { *os << testing::PrintToString(c.file); }
 
-int lineCount(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
-
-class ScoreFileTest : public testing::Test {
+class ScoreFileTest : public testing::TestWithParam<LoadCase> {
  protected:
-  fs::path dir() const { return fs::path(folder_.path().toStdString()); }
-  fs::path file() const { return dir() / "scores.txt"; }
-
-  // Loads into a fresh state, as at start-up.
-  GameState loadFrom(const fs::path& path) {
-    GameState state;
-    ScoreFile(path).loadScores(state);
-    return state;
-  }
-
   QTemporaryDir folder_;
+  fs::path dir_ = folder_.path().toStdString();
+  fs::path file_ = dir_ / "quavix" / "scores.txt";
 };
 
-TEST_F(ScoreFileTest, SavedScoresComeBackWithTheTestSlotAtZero) {
-  ASSERT_TRUE(ScoreFile(file()).saveScores(withScores({120, 0, 35, 10})));
-  EXPECT_EQ(readBytes(file()), "               120           0             35            10 \r\n");
-  EXPECT_EQ(loadFrom(file()).scores, (std::array<int16_t, 4>{120, 0, 35, 0}));
+TEST_P(ScoreFileTest, LoadRestoresSlotsAndRewritesOnlyAnIncompleteRecord) {
+  const LoadCase& c = GetParam();
+  if (c.file) writeBytes(file_, *c.file);
+  GameState state;
+  ScoreFile(file_).loadScores(state);
+  EXPECT_EQ(state.scores, c.scores);
+  EXPECT_EQ(readBytes(file_), c.rewritten ? formatScoreRecord(c.scores) : *c.file);
 }
 
-TEST_F(ScoreFileTest, SaveReplacesALongerOldFile) {
-  writeBytes(file(), std::string(500, '9'));
-  ASSERT_TRUE(ScoreFile(file()).saveScores(GameState{}));
-  EXPECT_EQ(readBytes(file()), kZerosLine);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Files, ScoreFileTest,
+    testing::Values(
+        LoadCase{std::nullopt, {}, true},
+        LoadCase{windows("120", "0", "35"), {120, 0, 35, 0}, false},
+        LoadCase{windows("120", "7", "35", 9), {120, 7, 0, 0}, true},
+        // Longer than the record that replaces it.
+        LoadCase{windows("9", "40000", "35") + "\r\n" + std::string(99, '7'), {9, 0, 0, 0}, true},
+        LoadCase{windows("abcdefghijklmn", "7", "35"), {0, 7, 35, 0}, false},
+        LoadCase{"", {}, true},
+        LoadCase{std::string(20, '\0') + std::string(99, '\xff'), {}, false},
+        LoadCase{formatScoreRecord({32767, 1, 32767, 32767}), {32767, 1, 32767, 0}, false}));
 
-TEST_F(ScoreFileTest, MissingFileIsCreatedWithFourZeros) {
-  EXPECT_EQ(loadFrom(file()).scores, (std::array<int16_t, 4>{}));
-  EXPECT_EQ(readBytes(file()), kZerosLine);
-}
-
-TEST_F(ScoreFileTest, MissingFoldersAreCreated) {
-  const fs::path nested = dir() / "a" / "b" / "scores.txt";
-  loadFrom(nested);
-  EXPECT_EQ(readBytes(nested), kZerosLine);
-}
-
-TEST_F(ScoreFileTest, FiftyThreeCharactersRestoreAllSlotsWithoutRewrite) {
-  const std::string text = std::string(15, ' ') + "120           0             35        ";
-  ASSERT_EQ(text.size(), 53u);
-  writeBytes(file(), text);
-  EXPECT_EQ(loadFrom(file()).scores, (std::array<int16_t, 4>{120, 0, 35, 0}));
-  EXPECT_EQ(readBytes(file()), text);
-}
-
-TEST_F(ScoreFileTest, FiftyTwoCharactersRestoreTwoSlotsAndRewrite) {
-  const std::string text = std::string(15, ' ') + "120           7             35       ";
-  ASSERT_EQ(text.size(), 52u);
-  writeBytes(file(), text);
-  EXPECT_EQ(loadFrom(file()).scores, (std::array<int16_t, 4>{120, 7, 0, 0}));
-  EXPECT_EQ(readBytes(file()), "               120           7             0             0 \r\n");
-}
-
-TEST_F(ScoreFileTest, HalvesGoToEven) {
-  writeBytes(file(), std::string(15, ' ') + "12.5          13.5          2.5       \r\n");
-  EXPECT_EQ(loadFrom(file()).scores, (std::array<int16_t, 4>{12, 14, 2, 0}));
-}
-
-TEST_F(ScoreFileTest, OutOfRangeLeavesThatSlotAndLaterOnesZeroAndRewrites) {
-  writeBytes(file(), std::string(15, ' ') + "9             40000         35        \r\n");
-  EXPECT_EQ(loadFrom(file()).scores, (std::array<int16_t, 4>{9, 0, 0, 0}));
-  EXPECT_EQ(readBytes(file()), "               9             0             0             0 \r\n");
-}
-
-TEST_F(ScoreFileTest, OutOfRangeInTheFirstSlotLeavesAllZero) {
-  writeBytes(file(), std::string(15, ' ') + "40000         7             35        \r\n");
-  EXPECT_EQ(loadFrom(file()).scores, (std::array<int16_t, 4>{}));
-  EXPECT_EQ(readBytes(file()), kZerosLine);
-}
-
-TEST_F(ScoreFileTest, LettersGiveZeroWithoutRewrite) {
-  const std::string text = std::string(15, ' ') + "abcdefghijklmn7             35        \r\n";
-  writeBytes(file(), text);
-  EXPECT_EQ(loadFrom(file()).scores, (std::array<int16_t, 4>{0, 7, 35, 0}));
-  EXPECT_EQ(readBytes(file()), text);
-}
-
-TEST_F(ScoreFileTest, ExponentSignAndTabForms) {
-  writeBytes(file(), std::string(15, ' ') + "1.5E2         +7\t\t\t\t\t\t\t\t\t\t\t\t4\t2        ");
-  EXPECT_EQ(loadFrom(file()).scores, (std::array<int16_t, 4>{150, 7, 42, 0}));
-}
-
-TEST_F(ScoreFileTest, EmptyFileIsRewrittenWithZeros) {
-  writeBytes(file(), "");
-  EXPECT_EQ(loadFrom(file()).scores, (std::array<int16_t, 4>{}));
-  EXPECT_EQ(readBytes(file()), kZerosLine);
-}
-
-TEST_F(ScoreFileTest, BinaryFileGivesZerosAndIsLeftAlone) {
-  std::string bytes;
-  for (int b = 0; b < 256; ++b) bytes += static_cast<char>(b);
-  writeBytes(file(), bytes);
-  EXPECT_EQ(loadFrom(file()).scores, (std::array<int16_t, 4>{}));
-  EXPECT_EQ(readBytes(file()), bytes);
-}
-
-TEST_F(ScoreFileTest, FolderThatCannotBeCreatedGivesFalseAndOneLine) {
-  writeBytes(dir() / "plain", "not a folder");
-  const fs::path path = dir() / "plain" / "scores.txt";
-  testing::internal::CaptureStderr();
-  const bool saved = ScoreFile(path).saveScores(withScores({1, 2, 3, 4}));
-  const std::string err = testing::internal::GetCapturedStderr();
-  EXPECT_FALSE(saved);
-  EXPECT_EQ(lineCount(err), 1) << err;
-  EXPECT_NE(err.find(path.string()), std::string::npos) << err;
-}
-
-// Even root can't create files here.
-const fs::path kRefusingFolder = "/proc/self";
-
-TEST_F(ScoreFileTest, FolderThatRefusesFilesGivesFalseAndOneLine) {
-  testing::internal::CaptureStderr();
-  const bool saved = ScoreFile(kRefusingFolder / "scores.txt").saveScores(GameState{});
-  const std::string err = testing::internal::GetCapturedStderr();
-  EXPECT_FALSE(saved);
-  EXPECT_EQ(lineCount(err), 1) << err;
-}
-
-TEST_F(ScoreFileTest, LoadFromAnUnwritablePlaceKeepsGoing) {
-  testing::internal::CaptureStderr();
-  const GameState state = loadFrom(kRefusingFolder / "scores.txt");
-  const std::string err = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(state.scores, (std::array<int16_t, 4>{}));
-  EXPECT_EQ(lineCount(err), 1) << err;
-}
-
-TEST_F(ScoreFileTest, FileThatIsAFolderGivesFalse) {
-  fs::create_directory(file());
-  testing::internal::CaptureStderr();
-  const bool saved = ScoreFile(file()).saveScores(GameState{});
-  const std::string err = testing::internal::GetCapturedStderr();
-  EXPECT_FALSE(saved);
-  EXPECT_EQ(lineCount(err), 1) << err;
-  EXPECT_TRUE(fs::is_directory(file()));
-}
-
-// Makes every write past a few bytes fail the way a full disk does, for as long as it lives.
-class FileSizeCap {
- public:
-  explicit FileSizeCap(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &old_);
-    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit capped = old_;
-    capped.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &capped);
+TEST_F(ScoreFileTest, UnwritablePlaceGivesFalseAndOneLineOnStderr) {
+  writeBytes(dir_ / "plain", "a file where a folder should be");
+  fs::create_directories(file_);
+  for (const fs::path& path : {dir_ / "plain" / "scores.txt", fs::path("/proc/self/x"), file_}) {
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(ScoreFile(path).saveScores(GameState{})) << path;
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_NE(err.find(path.string()), std::string::npos) << err;
   }
-  ~FileSizeCap() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    std::signal(SIGXFSZ, oldHandler_);
-  }
-
- private:
-  rlimit old_{};
-  void (*oldHandler_)(int) = nullptr;
-};
-
-TEST_F(ScoreFileTest, WriteThatCannotCompleteKeepsTheOldFile) {
-  const std::string old = "               120           0             35            10 \r\n";
-  writeBytes(file(), old);
-  testing::internal::CaptureStderr();
-  bool saved = true;
-  {
-    FileSizeCap cap(10);
-    saved = ScoreFile(file()).saveScores(withScores({30000, 30000, 30000, 30000}));
-  }
-  // The cap cuts the captured message short too, so only the outcome is checked here.
-  testing::internal::GetCapturedStderr();
-  EXPECT_FALSE(saved);
-  EXPECT_EQ(readBytes(file()), old);
-  // No half-written file is left beside it.
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir()), fs::directory_iterator()), 1);
 }
 
-TEST(DefaultScoreFilePathTest, LiesInTheQuavixFolderOfTheDataHome) {
-  QTemporaryDir home;
-  const QByteArray previous = qgetenv("XDG_DATA_HOME");
-  qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
-  const fs::path path = defaultScoreFilePath();
-  if (previous.isNull()) {
-    qunsetenv("XDG_DATA_HOME");
-  } else {
-    qputenv("XDG_DATA_HOME", previous);
-  }
-  EXPECT_EQ(path, fs::path(home.path().toStdString()) / "quavix" / "scores.txt");
+TEST_F(ScoreFileTest, WriteCutShortKeepsTheOldFile) {
+  const std::string old = formatScoreRecord({120, 0, 35, 10});
+  writeBytes(file_, old);
+  rlimit normal{};
+  getrlimit(RLIMIT_FSIZE, &normal);
+  const rlimit capped{10, normal.rlim_max};  // fails the way a full disk does
+  const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &capped);
+  const bool saved = ScoreFile(file_).saveScores(GameState{});
+  setrlimit(RLIMIT_FSIZE, &normal);
+  std::signal(SIGXFSZ, handler);
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(readBytes(file_), old);
+  EXPECT_EQ(std::distance(fs::directory_iterator(file_.parent_path()), {}), 1) << "temp file left";
 }
 
 }  // namespace
