@@ -19,8 +19,6 @@ class ScoreFile : public ScoreStorage {
   void loadScores(GameState& state) override;
   bool saveScores(const GameState& state) override;
 
-  const std::filesystem::path& path() const { return path_; }
-
  private:
   std::filesystem::path path_;
 };
