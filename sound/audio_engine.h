@@ -2,9 +2,8 @@
 
 #include <fluidsynth.h>
 
-#include <filesystem>
+#include <future>
 #include <memory>
-#include <optional>
 #include <span>
 #include <string>
 
@@ -20,8 +19,10 @@ namespace quavix {
 // background tune on a synthesiser of its own, and the latest note-name sample.
 //
 // Construction finds the SoundFont, loads it into the keyboard's synthesiser (only the samples
-// in use are read) and opens the sound card. What is missing is said in one line on stderr each,
-// and the engine then runs silent. Not copyable; one per program.
+// in use are read) and opens the sound card. For the sound card this happens on a thread of its
+// own, so that the window can be built meanwhile; every call waits for it to finish. What is
+// missing is said in one line on stderr each, and the engine then runs silent. Not copyable; one
+// per program.
 class AudioEngine {
  public:
   enum class Output {
@@ -40,8 +41,9 @@ class AudioEngine {
   void render(float* stereo, int frames);
 
   // True when a SoundFont is loaded and the sound goes somewhere (sound card or caller).
-  bool canSynthesize() const { return keyboard_ != nullptr && hasOutput(); }
-  bool hasOutput() const { return output_ == Output::caller || device_.isOpen(); }
+  // hasOutput() comes first: it waits for the loading.
+  bool canSynthesize() const { return hasOutput() && keyboard_ != nullptr; }
+  bool hasOutput() const;
 
   // The keyboard's synthesiser; null when it can't sound. Its API is thread-safe.
   fluid_synth_t* keyboard() const { return canSynthesize() ? keyboard_->get() : nullptr; }
@@ -54,13 +56,18 @@ class AudioEngine {
   void playSample(std::unique_ptr<Sample> sample);
 
  private:
+  void load();
+  void awaitLoad() const;
+
   Output output_;
-  std::optional<std::filesystem::path> soundFont_;
   std::unique_ptr<Synthesizer> keyboard_;
+  // After the keyboard, which lends it the SoundFont, so that it goes first.
   std::unique_ptr<TunePlayer> tune_;
   SampleVoice sample_;
   // Last, so that it stops before anything it renders goes away.
   AudioDevice device_;
+  // Very last: it is destroyed first, and that waits for the loading to end.
+  std::future<void> loading_;
 };
 
 }  // namespace quavix

@@ -18,7 +18,7 @@ constexpr int kFluidBlockFrames = 64;
 
 }  // namespace
 
-std::unique_ptr<TunePlayer> TunePlayer::create(const std::filesystem::path& soundFont,
+std::unique_ptr<TunePlayer> TunePlayer::create(const Synthesizer& keyboard,
                                                std::span<const char> midiFile,
                                                std::string& problem) {
   // FluidSynth refuses other files without a word; say why here.
@@ -26,7 +26,7 @@ std::unique_ptr<TunePlayer> TunePlayer::create(const std::filesystem::path& soun
     problem = "it is not a Standard MIDI File";
     return nullptr;
   }
-  auto synth = Synthesizer::create(soundFont, kTuneGain, problem);
+  auto synth = Synthesizer::create(keyboard, kTuneGain, problem);
   if (!synth) return nullptr;
   fluid_settings_t* settings = fluid_synth_get_settings(synth->get());
   // The player advances with the rendered frames, so it keeps time with the sound card.

@@ -2,7 +2,6 @@
 
 #include <fluidsynth.h>
 
-#include <filesystem>
 #include <memory>
 #include <span>
 #include <string>
@@ -14,8 +13,9 @@ namespace quavix {
 // A Standard MIDI File looped without end and without gap, on a synthesiser of its own.
 class TunePlayer {
  public:
-  // Starts the tune at its beginning. Null when it can't be played; `problem` then says why.
-  static std::unique_ptr<TunePlayer> create(const std::filesystem::path& soundFont,
+  // Starts the tune at its beginning, with the instruments of the SoundFont that `keyboard` has
+  // loaded; `keyboard` must outlive it. Null when it can't be played; `problem` then says why.
+  static std::unique_ptr<TunePlayer> create(const Synthesizer& keyboard,
                                             std::span<const char> midiFile, std::string& problem);
   // Deletes the player before its synthesiser; neither may be rendering any more.
   ~TunePlayer();

@@ -13,13 +13,15 @@
 #include "ui/velmora_window.h"
 
 int main(int argc, char** argv) {
+  // First, so that the SoundFont loads while Qt starts and the window is built; the window's
+  // load waits for it. It outlives the window's unload.
+  quavix::SoundServices sound;
   QApplication app(argc, argv);
   quavix::prepareFonts();
   quavix::ShutdownSignals shutdown;
 
   // Declared before the window so that they outlive its unload.
   quavix::ScoreFile scores(quavix::defaultScoreFilePath());
-  quavix::SoundServices sound;
   quavix::ClockRandom random;
   quavix::QtPictureFiles pictures;
   quavix::Velmora velmora({sound.midi(), sound.sound(), random, pictures, scores});
