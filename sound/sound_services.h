@@ -18,10 +18,11 @@ namespace quavix {
 //   sound.sound().playNoteSample("2.wav");
 //   sound.midi().midiOutClose(handle);
 //
-// Construction is quick: it loads the SoundFont dynamically (only the samples in use are read)
-// and opens the sound card, nothing else. Without a SoundFont or a sound card it prints one line
-// on stderr for each and everything goes on silently. The SoundFont is QUAVIX_SOUNDFONT when set,
-// else Debian's default-GM.sf2, TimGM6mb.sf2 or FluidR3_GM.sf2 in /usr/share/sounds/sf2/.
+// Construction returns at once: the SoundFont loads (only the samples in use are read) and the
+// sound card opens on a thread of their own, and the first call waits for them. Without a
+// SoundFont or a sound card it prints one line on stderr for each and everything goes on
+// silently. The SoundFont is QUAVIX_SOUNDFONT when set, else Debian's default-GM.sf2,
+// TimGM6mb.sf2 or FluidR3_GM.sf2 in /usr/share/sounds/sf2/.
 //
 // Destruction is the safe shut-down: the tune stops, the audio stream closes, then the player,
 // synthesisers and settings are deleted. Destroy it after the last MIDI call. UI thread only.
