@@ -3,7 +3,7 @@
 namespace quavix {
 
 const std::array<int16_t, kWhiteKeyCount> kWhiteKeyOffsets = {
-    -20, -18, -17, -15, -13, -12, -10, -8, -6, -5, -3, -1, 0,  2,  4,  6,  7,
+    -20, -18, -17, -15, -13, -12, -10, -8, -6, -5, -3, -1, 0,  2,  4,  6, 7,
     9,   11,  12,  14,  16,  18,  19,  21, 23, 24, 26, 28, 30, 31, 33, 35};
 
 const std::array<int16_t, kBlackKeyCount> kBlackKeyOffsets = {

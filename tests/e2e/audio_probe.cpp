@@ -2,9 +2,9 @@
 //   audio_probe rms FILE           RMS level of the whole recording, 0..1
 //   audio_probe tone FILE FREQ     where FREQ is loudest: its ratio to the semitones either side,
 //                                  and how much of it is left in the last half second
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
