@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "game/note_model.h"
-#include "sound/midi_words.h"
-#include "sound/sound_services.h"
+#include "core/note_model.h"
+#include "core/midi_words.h"
+#include "platform/sound/sound_services.h"
 
 namespace quavix {
 namespace {

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <string>
 
-#include "sound/sound_services.h"
+#include "platform/sound/sound_services.h"
 
 namespace quavix {
 namespace {

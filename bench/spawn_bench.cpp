@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "game/cards.h"
-#include "game/clock_random.h"
-#include "game/control.h"
+#include "core/card_fall.h"
+#include "core/clock_random.h"
+#include "core/game_control.h"
 
 namespace quavix {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "ui/colours.h"
-#include "ui/layout.h"
+#include "core/window_layout.h"
 
 namespace quavix {
 

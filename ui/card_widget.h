@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "game/controls.h"
+#include "core/controls_model.h"
 
 namespace quavix {
 

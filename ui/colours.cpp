@@ -1,6 +1,6 @@
 #include "ui/colours.h"
 
-#include "ui/layout.h"
+#include "core/window_layout.h"
 
 namespace quavix {
 

@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QPalette>
 
-#include "game/controls.h"
+#include "core/controls_model.h"
 
 namespace quavix {
 

@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include "ui/colour_button.h"
-#include "ui/layout.h"
+#include "core/window_layout.h"
 #include "ui/option_box.h"
 
 // Builds the widget of one layout row, placed, coloured, captioned and in its initial state.

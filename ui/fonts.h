@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-#include "ui/layout.h"
+#include "core/window_layout.h"
 
 namespace quavix {
 

@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "ui/colours.h"
-#include "ui/mouse_codes.h"
+#include "core/mouse_codes.h"
 
 namespace quavix {
 

@@ -6,9 +6,9 @@
 #include <optional>
 #include <vector>
 
-#include "game/controls.h"
-#include "game/state.h"
-#include "ui/layout.h"
+#include "core/controls_model.h"
+#include "core/state.h"
+#include "core/window_layout.h"
 
 namespace quavix {
 

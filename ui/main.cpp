@@ -1,15 +1,15 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "game/clock_random.h"
-#include "game/scorefile.h"
-#include "sound/sound_services.h"
+#include "core/clock_random.h"
+#include "platform/files/score_file.h"
+#include "platform/sound/sound_services.h"
 #include "ui/fonts.h"
-#include "ui/qt_picture_files.h"
+#include "platform/files/qt_picture_files.h"
 #include "ui/shutdown_signals.h"
 #include "ui/startup_clock.h"
 #include "ui/tick_figures.h"
-#include "ui/velmora.h"
+#include "core/velmora.h"
 #include "ui/velmora_window.h"
 
 int main(int argc, char** argv) {

@@ -10,8 +10,8 @@
 #include "ui/colours.h"
 #include "ui/control_widgets.h"
 #include "ui/keyboard_widget.h"
-#include "ui/layout.h"
-#include "ui/qt_picture_files.h"
+#include "core/window_layout.h"
+#include "platform/files/qt_picture_files.h"
 
 namespace quavix {
 

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <utility>
 
-#include "game/controls.h"
-#include "ui/velmora.h"
+#include "core/controls_model.h"
+#include "core/velmora.h"
 
 class QLabel;
 class QLineEdit;

@@ -16,11 +16,11 @@
 #include <thread>
 #include <vector>
 
-#include "game/note_model.h"
-#include "sound/audio_device.h"
-#include "sound/audio_format.h"
-#include "sound/midi_words.h"
-#include "sound/sound_services.h"
+#include "core/note_model.h"
+#include "platform/sound/audio_device.h"
+#include "platform/sound/audio_format.h"
+#include "core/midi_words.h"
+#include "platform/sound/sound_services.h"
 
 namespace {
 

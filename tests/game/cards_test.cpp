@@ -1,4 +1,4 @@
-#include "game/cards.h"
+#include "core/card_fall.h"
 
 #include "game_doubles.h"
 

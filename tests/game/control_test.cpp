@@ -1,4 +1,4 @@
-#include "game/control.h"
+#include "core/game_control.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "game/data_files.h"
+#include "platform/files/data_files.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -15,13 +15,13 @@
 #include <tuple>
 #include <vector>
 
-#include "game/cards.h"
-#include "game/clock_random.h"
-#include "game/control.h"
-#include "game/judging.h"
-#include "game/note_choice.h"
-#include "game/note_model.h"
-#include "game/score_display.h"
+#include "core/card_fall.h"
+#include "core/clock_random.h"
+#include "core/game_control.h"
+#include "core/judging.h"
+#include "core/note_choice.h"
+#include "core/note_model.h"
+#include "core/score_caption.h"
 
 namespace quavix {
 

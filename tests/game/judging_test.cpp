@@ -1,4 +1,4 @@
-#include "game/judging.h"
+#include "core/judging.h"
 
 #include "game_doubles.h"
 

@@ -1,4 +1,4 @@
-#include "game/note_choice.h"
+#include "core/note_choice.h"
 
 #include "game_doubles.h"
 

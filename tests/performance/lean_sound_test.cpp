@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "sound/engine_sound_system.h"
-#include "sound/keyboard_midi_output.h"
-#include "sound/soundfont_choice.h"
-#include "sound/synthesizer.h"
+#include "platform/sound/engine_sound_system.h"
+#include "platform/sound/keyboard_midi_output.h"
+#include "platform/sound/soundfont_choice.h"
+#include "platform/sound/synthesizer.h"
 #include "tests/sound/sound_test_support.h"
 
 namespace quavix::test {

@@ -8,7 +8,7 @@
 #include <csignal>
 #include <thread>
 
-#include "game/score_record.h"
+#include "core/score_line_format.h"
 #include "tests/scores/file_bytes.h"
 
 extern char** environ;

@@ -1,4 +1,4 @@
-#include "game/score_record.h"
+#include "core/score_line_format.h"
 
 #include <gtest/gtest.h>
 

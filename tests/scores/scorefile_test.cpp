@@ -1,4 +1,4 @@
-#include "game/scorefile.h"
+#include "platform/files/score_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -8,7 +8,7 @@
 #include <csignal>
 #include <optional>
 
-#include "game/score_record.h"
+#include "core/score_line_format.h"
 #include "tests/scores/file_bytes.h"
 
 namespace quavix {

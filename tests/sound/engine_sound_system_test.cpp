@@ -1,4 +1,4 @@
-#include "sound/engine_sound_system.h"
+#include "platform/sound/engine_sound_system.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "sound/midi_words.h"
-#include "sound/sound_services.h"
-#include "sound/soundfont_choice.h"
+#include "core/midi_words.h"
+#include "platform/sound/sound_services.h"
+#include "platform/sound/soundfont_choice.h"
 #include "sound_test_support.h"
 
 namespace quavix::test {

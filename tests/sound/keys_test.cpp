@@ -6,9 +6,9 @@
 #include <tuple>
 #include <vector>
 
-#include "game/note_model.h"
-#include "sound/keyboard_midi_output.h"
-#include "sound/midi_words.h"
+#include "core/note_model.h"
+#include "platform/sound/keyboard_midi_output.h"
+#include "core/midi_words.h"
 #include "sound_test_support.h"
 
 namespace quavix::test {

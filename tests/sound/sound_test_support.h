@@ -12,7 +12,7 @@
 #include <optional>
 #include <string>
 
-#include "sound/audio_engine.h"
+#include "platform/sound/audio_engine.h"
 
 namespace quavix::test {
 

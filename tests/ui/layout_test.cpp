@@ -1,4 +1,4 @@
-#include "ui/layout.h"
+#include "core/window_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <tuple>
 #include <vector>
 
-#include "game/note_model.h"
+#include "core/note_model.h"
 
 namespace quavix::layout {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/qt_picture_files.h"
+#include "platform/files/qt_picture_files.h"
 
 namespace quavix {
 namespace {

@@ -6,11 +6,11 @@
 #include <utility>
 #include <vector>
 
-#include "game/clock_random.h"
-#include "game/note_model.h"
-#include "sound/midi_words.h"
+#include "core/clock_random.h"
+#include "core/note_model.h"
+#include "core/midi_words.h"
 #include "ui/keyboard_widget.h"
-#include "ui/qt_picture_files.h"
+#include "platform/files/qt_picture_files.h"
 
 namespace quavix {
 namespace {

@@ -1,0 +1,77 @@
+#include "core/card_fall.h"
+
+#include <cmath>
+#include <iostream>
+#include <utility>
+
+#include "core/card_face.h"
+#include "core/game_control.h"
+#include "core/key_marks.h"
+#include "core/note_choice.h"
+#include "core/penalty.h"
+#include "core/score_caption.h"
+
+namespace quavix {
+
+namespace {
+
+// A card's top edge sits this far above its fall position, so a new card starts out of sight.
+constexpr int kCardAboveTop = 500;
+constexpr int kMissLine = 3099;
+constexpr int kNoteImageLeft = 360;
+constexpr int kStemDownImageDrop = 285;
+constexpr double kFallBase = 12;
+
+const char* clefPictureFile(int clef) { return clef == 0 ? "wode.bmp" : "wodedi.bmp"; }
+
+// False when the clef picture cannot be read; the game is stopped then.
+bool spawnCard(GameState& state, Controls& controls, RandomSource& random, PictureFiles& pictures) {
+  whitenAnswerKey(state, controls);
+  chooseCard(state, controls, random);
+  const char* file = clefPictureFile(state.currentClef);
+  auto picture = pictures.load(file);
+  if (!picture) {
+    std::cerr << "quavix: cannot read the clef picture " << file << '\n';
+    stopGame(state, controls);
+    return false;
+  }
+  controls.picture1.picture = std::move(picture);
+  layOutCard(state, controls);
+  return true;
+}
+
+void moveCard(const GameState& state, Controls& controls) {
+  placeCard(state, controls);
+  ImageModel& note = controls.image1[state.noteImageIndex];
+  note.left = kNoteImageLeft;
+  note.top = kStemDownImageDrop * state.noteImageIndex + state.noteHeadY;
+}
+
+void fallOrMiss(GameState& state, Controls& controls) {
+  if (state.noteFallY > kMissLine) {
+    state.noteFallY = 0;
+    deductPenalty(state);
+    showScore(state, controls);
+    return;
+  }
+  const double weight = state.noteWeights[state.currentNote][state.currentClef];
+  // nearbyint in the default rounding mode takes halves to the even neighbour.
+  state.noteFallY =
+      static_cast<int16_t>(std::nearbyint((state.noteFallY + kFallBase) - weight / 2));
+}
+
+}  // namespace
+
+void placeCard(const GameState& state, Controls& controls) {
+  controls.picture1.left = state.noteLeft;
+  controls.picture1.top = state.noteFallY - kCardAboveTop;
+}
+
+void Timer1_Timer(GameState& state, Controls& controls, RandomSource& random,
+                  PictureFiles& pictures) {
+  if (state.noteFallY == 0 && !spawnCard(state, controls, random, pictures)) return;
+  moveCard(state, controls);
+  fallOrMiss(state, controls);
+}
+
+}  // namespace quavix

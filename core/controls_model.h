@@ -1,0 +1,67 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/interfaces/picture_files.h"
+
+namespace quavix {
+
+// 0x00BBGGRR, red in the low byte.
+using Colour = uint32_t;
+constexpr Colour kWhite = 0xFFFFFF;
+constexpr Colour kRed = 0x0000FF;
+
+// A straight line drawn onto the card's own image, in the card's twips.
+struct LedgerLine {
+  int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  bool operator==(const LedgerLine&) const = default;
+};
+
+struct ImageModel {
+  int left = 0, top = 0;  // twips, in the card
+  bool visible = true;
+};
+
+struct CardModel {
+  int left = 0, top = 0;  // twips, in the window
+  std::shared_ptr<const Picture> picture;
+  // Bumped whenever picture or lines change, so a view redraws the card only then.
+  uint64_t revision = 0;
+  std::vector<LedgerLine> lines;
+};
+
+// The properties of the window's controls that change at run time. Handlers write it; the Qt
+// window mirrors it onto its widgets.
+struct Controls {
+  std::string command3Caption;
+  bool command4Enabled = false;
+  std::array<Colour, 33> whiteKeyColours{};
+  bool frame1Enabled = true;
+  bool frame2Enabled = true;
+  std::array<bool, 3> option1Selected{};
+  std::array<bool, 2> option2Selected{};
+  bool text1Visible = true;
+  bool text2Visible = true;
+  bool label1Visible = false;
+  std::string label2Caption;
+  CardModel picture1;
+  std::array<ImageModel, 2> image1;
+  bool timer1Enabled = false;
+  bool timer2Enabled = false;
+};
+
+inline const char* const kCaptionStart = "游戏开始";
+inline const char* const kCaptionStop = "游戏结束";
+
+}  // namespace quavix
+
+namespace quavix {
+
+// The controls as the window opens.
+Controls initialControls();
+
+}  // namespace quavix

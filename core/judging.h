@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+#include "core/controls_model.h"
+#include "core/interfaces/note_sample_player.h"
+#include "core/state.h"
+
+namespace quavix {
+
+// Judge a press of white key Command1(key) / black key Command2(key); runs after its note-on.
+void judgeWhiteKey(GameState& state, Controls& controls, NoteSamplePlayer& samples, int key);
+void judgeBlackKey(GameState& state, Controls& controls);
+// The recording that names white key Command1(key)'s pitch class.
+std::string_view noteSampleFile(int key);
+
+}  // namespace quavix

@@ -1,0 +1,88 @@
+#include "core/velmora.h"
+
+#include <algorithm>
+#include <iostream>
+
+#include "core/card_fall.h"
+#include "core/game_control.h"
+#include "core/judging.h"
+#include "core/note_model.h"
+#include "core/midi_words.h"
+
+namespace quavix {
+
+namespace {
+
+// The toolkit selects a clicked option and clears the others of its group before the handler.
+template <size_t N>
+void selectOption(std::array<bool, N>& group, int index) {
+  std::fill(group.begin(), group.end(), false);
+  group.at(index) = true;
+}
+
+}  // namespace
+
+Velmora::Velmora(VelmoraServices services) : services_(services), controls_(initialControls()) {
+  controls_.picture1.picture = services_.pictures.load(kCardPictureFile);
+  // The card starts out of sight, so the game goes on with a blank card.
+  if (!controls_.picture1.picture) {
+    std::cerr << "quavix: cannot read the card picture " << kCardPictureFile << '\n';
+  }
+}
+
+void Velmora::Form_Load() {
+  // The score file's own trap answers a failed read with a fresh file.
+  services_.scores.loadScores(state_);
+  services_.midi.midiOutOpen(&midiOutHandle_, 0);
+  controls_.timer1Enabled = false;
+  // Without music or samples the game still plays; the MIDI device stays open as it is.
+  services_.sound.setUpAudio();
+  fillKeyTables(state_);
+}
+
+void Velmora::Form_Unload() {
+  if (unloaded_) return;
+  unloaded_ = true;
+  services_.midi.midiOutClose(midiOutHandle_);
+  services_.scores.saveScores(state_);
+}
+
+void Velmora::Command1_MouseDown(int index, int, int, int, int) {
+  services_.midi.midiOutShortMsg(midiOutHandle_, noteOnWord(state_.whiteKeyOffsets.at(index)));
+  judgeWhiteKey(state_, controls_, services_.sound, index);
+}
+
+void Velmora::Command1_MouseUp(int index, int, int, int, int) {
+  services_.midi.midiOutShortMsg(midiOutHandle_, noteOffWord(state_.whiteKeyOffsets.at(index)));
+}
+
+void Velmora::Command2_MouseDown(int index, int, int, int, int) {
+  services_.midi.midiOutShortMsg(midiOutHandle_, noteOnWord(state_.blackKeyOffsets.at(index)));
+  judgeBlackKey(state_, controls_);
+}
+
+void Velmora::Command2_MouseUp(int index, int, int, int, int) {
+  services_.midi.midiOutShortMsg(midiOutHandle_, noteOffWord(state_.blackKeyOffsets.at(index)));
+}
+
+void Velmora::Command3_Click() { quavix::Command3_Click(state_, controls_); }
+
+void Velmora::Command4_Click() { quavix::Command4_Click(state_); }
+
+void Velmora::Option1_Click(int index) {
+  selectOption(controls_.option1Selected, index);
+  quavix::Option1_Click(state_, controls_, index);
+}
+
+void Velmora::Option2_Click(int index) {
+  selectOption(controls_.option2Selected, index);
+  quavix::Option2_Click(state_, controls_, index);
+}
+
+void Velmora::Timer1_Timer() {
+  quavix::Timer1_Timer(state_, controls_, services_.random, services_.pictures);
+}
+
+void Velmora::Timer2_Timer() { quavix::Timer2_Timer(state_, controls_); }
+
+}  // namespace quavix

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/controls_model.h"
+#include "core/interfaces/picture_files.h"
+#include "core/interfaces/random_source.h"
+#include "core/interfaces/score_storage.h"
+#include "core/state.h"
+#include "core/interfaces/midi_output.h"
+#include "core/interfaces/sound_system.h"
+#include "core/mouse_codes.h"
+
+namespace quavix {
+
+constexpr char kCardPictureFile[] = "card.bmp";
+
+struct VelmoraServices {
+  MidiOutput& midi;
+  SoundSystem& sound;
+  RandomSource& random;
+  PictureFiles& pictures;
+  ScoreStorage& scores;
+};
+
+// The main window without its widgets: the game record, the controls' run-time properties and
+// the window's event handlers. A view forwards events here and mirrors controls() afterwards.
+class Velmora {
+ public:
+  // Lays the window out as it is created, before its load.
+  explicit Velmora(VelmoraServices services);
+
+  void Form_Load();
+  // Runs its steps only the first time, however often the program's ways of ending call it.
+  void Form_Unload();
+
+  void Command1_MouseDown(int index, int button, int shift, int x, int y);
+  void Command1_MouseUp(int index, int button, int shift, int x, int y);
+  void Command2_MouseDown(int index, int button, int shift, int x, int y);
+  void Command2_MouseUp(int index, int button, int shift, int x, int y);
+  void Command3_Click();
+  void Command4_Click();
+  void Option1_Click(int index);
+  void Option2_Click(int index);
+  void Timer1_Timer();
+  void Timer2_Timer();
+
+  const GameState& state() const { return state_; }
+  const Controls& controls() const { return controls_; }
+  uint32_t midiOutHandle() const { return midiOutHandle_; }
+  bool unloaded() const { return unloaded_; }
+
+ private:
+  VelmoraServices services_;
+  GameState state_;
+  Controls controls_;
+  uint32_t midiOutHandle_ = 0;
+  bool unloaded_ = false;
+};
+
+}  // namespace quavix

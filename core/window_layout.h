@@ -1,0 +1,79 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "core/controls_model.h"
+
+// The window's fixed layout as plain data: every control with its place, colours, text, font and
+// initial state, in twips (15 to a pixel at scale 1).
+namespace quavix::layout {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kClientWidth = 12180;
+constexpr int kClientHeight = 7830;
+constexpr std::string_view kWindowCaption = "Quavix";
+constexpr Colour kWindowBackground = 0x0080FFFF;
+constexpr Colour kBlack = 0x000000;
+// The desktop scheme's colours, resolved when drawn.
+constexpr Colour kSystemWindowBackground = 0x80000005;
+constexpr Colour kSystemWindowText = 0x80000008;
+constexpr Colour kSystemButtonText = 0x80000012;
+
+struct TwipRect {
+  int left = 0, top = 0, width = 0, height = 0;
+  int right() const { return left + width; }
+  int bottom() const { return top + height; }
+  bool contains(int x, int y) const { return x >= left && x < right() && y >= top && y < bottom(); }
+  bool operator==(const TwipRect&) const = default;
+};
+
+enum class Kind { TextBox, PushButton, GroupBox, OptionButton, PictureBox, Label, Image };
+
+struct FontSpec {
+  std::string_view family;
+  double points = 0;
+  int weight = 400;
+};
+
+struct ControlSpec {
+  Kind kind;
+  std::string_view name;
+  int index = -1;              // element of a control array; -1 for a single control
+  std::string_view container;  // empty: the window
+  TwipRect rect;               // in the container's client area
+  Colour background = kBlack;
+  Colour foreground = kBlack;  // text or drawing colour
+  std::string_view text;
+  std::optional<FontSpec> font;  // none: the desktop's default font
+  bool enabled = true;
+  bool visible = true;
+  bool selected = false;  // option buttons only
+};
+
+// Every control, from the top of the stacking order to the bottom; where two overlap, the
+// earlier one is drawn on top and takes the mouse.
+std::span<const ControlSpec> controlTable();
+// The row of one control; names and indices are those of the table.
+const ControlSpec& control(std::string_view name, int index = -1);
+
+constexpr std::string_view kWhiteKeys = "Command1";
+constexpr std::string_view kBlackKeys = "Command2";
+TwipRect whiteKeyRect(int index);
+TwipRect blackKeyRect(int index);
+
+struct KeyRef {
+  bool black = false;
+  int index = 0;
+  bool operator==(const KeyRef&) const = default;
+};
+// The key that takes a press at a window point: the topmost control there, if it is a key.
+std::optional<KeyRef> keyAt(int x, int y);
+
+// Twips to pixels at scale 1, to the nearest pixel.
+int toPixels(int twips);
+// Font sizes in points to pixels at 96 dots per inch, where the layout's twips were measured.
+int pointsToPixels(double points);
+
+}  // namespace quavix::layout

@@ -1,0 +1,33 @@
+#include "platform/files/data_files.h"
+
+#include <system_error>
+
+namespace quavix {
+
+DataFolders defaultDataFolders() {
+  // Relative to the program, so an installed copy finds its files under any prefix.
+  std::error_code ec;
+  const auto program = std::filesystem::read_symlink("/proc/self/exe", ec);
+  const auto installed = ec ? std::filesystem::path(QUAVIX_INSTALL_DATA_DIR)
+                            : program.parent_path() / QUAVIX_DATA_FROM_BIN;
+  return {installed, QUAVIX_SOURCE_ASSETS};
+}
+
+std::filesystem::path findDataFile(std::string_view name, const DataFolders& folders) {
+  const std::filesystem::path local{name};
+  std::error_code ec;
+  if (std::filesystem::exists(local, ec)) return local;
+  for (const auto* dir : {&folders.installed, &folders.source}) {
+    if (dir->empty()) continue;
+    auto candidate = *dir / local;
+    if (std::filesystem::exists(candidate, ec)) return candidate;
+  }
+  return local;
+}
+
+std::filesystem::path findDataFile(std::string_view name) {
+  static const DataFolders folders = defaultDataFolders();
+  return findDataFile(name, folders);
+}
+
+}  // namespace quavix

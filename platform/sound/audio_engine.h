@@ -1,0 +1,73 @@
+#pragma once
+
+#include <fluidsynth.h>
+
+#include <future>
+#include <memory>
+#include <span>
+#include <string>
+
+#include "platform/sound/audio_device.h"
+#include "platform/sound/sample.h"
+#include "platform/sound/sample_voice.h"
+#include "platform/sound/synthesizer.h"
+#include "platform/sound/tune_player.h"
+
+namespace quavix {
+
+// Everything the program sounds, mixed into one stream: the keyboard's synthesiser, the
+// background tune on a synthesiser of its own, and the latest note-name sample.
+//
+// Construction finds the SoundFont, loads it into the keyboard's synthesiser (only the samples
+// in use are read) and opens the sound card. For the sound card this happens on a thread of its
+// own, so that the window can be built meanwhile; every call waits for it to finish. What is
+// missing is said in one line on stderr each, and the engine then runs silent. Not copyable; one
+// per program.
+class AudioEngine {
+ public:
+  enum class Output {
+    soundCard,  // the default sound card through SDL, fed from SDL's audio thread
+    caller,     // nothing is opened; the owner calls render() itself (tests, offline rendering)
+  };
+
+  explicit AudioEngine(Output output);
+  // Stops the tune, closes the sound card, then deletes the player, the synthesisers and their
+  // settings, in this order.
+  ~AudioEngine();
+  AudioEngine(const AudioEngine&) = delete;
+  AudioEngine& operator=(const AudioEngine&) = delete;
+
+  // Mixes the next `frames` interleaved stereo frames at kOutputRate into `stereo`.
+  void render(float* stereo, int frames);
+
+  // True when a SoundFont is loaded and the sound goes somewhere (sound card or caller).
+  // hasOutput() comes first: it waits for the loading.
+  bool canSynthesize() const { return hasOutput() && keyboard_ != nullptr; }
+  bool hasOutput() const;
+
+  // The keyboard's synthesiser; null when it can't sound. Its API is thread-safe.
+  fluid_synth_t* keyboard() const { return canSynthesize() ? keyboard_->get() : nullptr; }
+
+  // Starts `midiFile` looping from its beginning, in the place of any tune before. False when it
+  // can't be played; `problem` then says why. Needs canSynthesize().
+  bool startTune(std::span<const char> midiFile, std::string& problem);
+
+  // Plays `sample` once from its start, in the place of the sample before, which stops at once.
+  void playSample(std::unique_ptr<Sample> sample);
+
+ private:
+  void load();
+  void awaitLoad() const;
+
+  Output output_;
+  std::unique_ptr<Synthesizer> keyboard_;
+  // After the keyboard, which lends it the SoundFont, so that it goes first.
+  std::unique_ptr<TunePlayer> tune_;
+  SampleVoice sample_;
+  // Last, so that it stops before anything it renders goes away.
+  AudioDevice device_;
+  // Very last: it is destroyed first, and that waits for the loading to end.
+  std::future<void> loading_;
+};
+
+}  // namespace quavix
