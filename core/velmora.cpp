@@ -6,8 +6,8 @@
 #include "core/card_fall.h"
 #include "core/game_control.h"
 #include "core/judging.h"
-#include "core/note_model.h"
 #include "core/midi_words.h"
+#include "core/note_model.h"
 
 namespace quavix {
 
@@ -22,7 +22,10 @@ void selectOption(std::array<bool, N>& group, int index) {
 
 }  // namespace
 
-Velmora::Velmora(VelmoraServices services) : services_(services), controls_(initialControls()) {
+Velmora::Velmora(VelmoraServices services)
+    : services_(services),
+      controls_(initialControls()),
+      settings_(services_.settings.loadSettings()) {
   controls_.picture1.picture = services_.pictures.load(kCardPictureFile);
   // The card starts out of sight, so the game goes on with a blank card.
   if (!controls_.picture1.picture) {
@@ -84,5 +87,11 @@ void Velmora::Timer1_Timer() {
 }
 
 void Velmora::Timer2_Timer() { quavix::Timer2_Timer(state_, controls_); }
+
+void Velmora::changeSettings(const PlayerSettings& settings) {
+  if (settings == settings_) return;
+  settings_ = settings;
+  services_.settings.saveSettings(settings_);
+}
 
 }  // namespace quavix

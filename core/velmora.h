@@ -3,13 +3,15 @@
 #include <cstdint>
 
 #include "core/controls_model.h"
+#include "core/interfaces/midi_output.h"
 #include "core/interfaces/picture_files.h"
 #include "core/interfaces/random_source.h"
 #include "core/interfaces/score_storage.h"
-#include "core/state.h"
-#include "core/interfaces/midi_output.h"
+#include "core/interfaces/settings_store.h"
 #include "core/interfaces/sound_system.h"
 #include "core/mouse_codes.h"
+#include "core/player_settings.h"
+#include "core/state.h"
 
 namespace quavix {
 
@@ -21,6 +23,7 @@ struct VelmoraServices {
   RandomSource& random;
   PictureFiles& pictures;
   ScoreStorage& scores;
+  SettingsStore& settings;
 };
 
 // The main window without its widgets: the game record, the controls' run-time properties and
@@ -44,9 +47,12 @@ class Velmora {
   void Option2_Click(int index);
   void Timer1_Timer();
   void Timer2_Timer();
+  // The band's menu: the player's settings, kept at once.
+  void changeSettings(const PlayerSettings& settings);
 
   const GameState& state() const { return state_; }
   const Controls& controls() const { return controls_; }
+  const PlayerSettings& settings() const { return settings_; }
   uint32_t midiOutHandle() const { return midiOutHandle_; }
   bool unloaded() const { return unloaded_; }
 
@@ -54,6 +60,7 @@ class Velmora {
   VelmoraServices services_;
   GameState state_;
   Controls controls_;
+  PlayerSettings settings_;
   uint32_t midiOutHandle_ = 0;
   bool unloaded_ = false;
 };

@@ -2,14 +2,15 @@
 #include <cstdio>
 
 #include "core/clock_random.h"
+#include "core/velmora.h"
+#include "platform/files/qt_picture_files.h"
 #include "platform/files/score_file.h"
+#include "platform/files/settings_file.h"
 #include "platform/sound/sound_services.h"
 #include "ui/fonts.h"
-#include "platform/files/qt_picture_files.h"
 #include "ui/shutdown_signals.h"
 #include "ui/startup_clock.h"
 #include "ui/tick_figures.h"
-#include "core/velmora.h"
 #include "ui/velmora_window.h"
 
 int main(int argc, char** argv) {
@@ -24,7 +25,8 @@ int main(int argc, char** argv) {
   quavix::ScoreFile scores(quavix::defaultScoreFilePath());
   quavix::ClockRandom random;
   quavix::QtPictureFiles pictures;
-  quavix::Velmora velmora({sound.midi(), sound.sound(), random, pictures, scores});
+  quavix::SettingsFile settings(quavix::defaultSettingsFilePath());
+  quavix::Velmora velmora({sound.midi(), sound.sound(), random, pictures, scores, settings});
   quavix::VelmoraWindow window(velmora);
 
   if (qEnvironmentVariable("QUAVIX_PRINT_FIRST_FRAME") == QLatin1String("1")) {

@@ -1,17 +1,19 @@
 #include "ui/velmora_window.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <iostream>
 
+#include "core/window_layout.h"
+#include "platform/files/qt_picture_files.h"
+#include "ui/band_menu.h"
 #include "ui/card_widget.h"
 #include "ui/colours.h"
 #include "ui/control_widgets.h"
 #include "ui/keyboard_widget.h"
-#include "core/window_layout.h"
-#include "platform/files/qt_picture_files.h"
 
 namespace quavix {
 
@@ -62,6 +64,8 @@ VelmoraWindow::VelmoraWindow(Velmora& velmora) : velmora_(velmora) {
   timer2_.setTimerType(Qt::PreciseTimer);
   timer2_.setInterval(kTimer2Interval);
   connectHandlers();
+  bandMenu_ = new BandMenu(
+      velmora_, [this](const std::function<void()>& handler) { run(handler); }, this);
 }
 
 void VelmoraWindow::buildControls() {
@@ -76,11 +80,11 @@ void VelmoraWindow::buildControls() {
     image1_[i] = makeImage(control("Image1", i), readShippedImage(kNoteImageFiles[i]), card_);
     keep(image1_[i], "Image1", i);
   }
-  QWidget* band = makePanel(control("Picture2"), this);
-  keep(band, "Picture2");
-  label1_ = makeLabel(control("Label1"), band);
+  band_ = makePanel(control("Picture2"), this);
+  keep(band_, "Picture2");
+  label1_ = makeLabel(control("Label1"), band_);
   keep(label1_, "Label1");
-  label2_ = makeLabel(control("Label2"), band);
+  label2_ = makeLabel(control("Label2"), band_);
   keep(label2_, "Label2");
   keyboard_ = new KeyboardWidget(this);
   for (const layout::ControlSpec& spec : layout::controlTable()) {
@@ -224,6 +228,17 @@ void VelmoraWindow::paintEvent(QPaintEvent*) {
   if (painted_) return;
   painted_ = true;
   emit firstPainted();
+}
+
+void VelmoraWindow::contextMenuEvent(QContextMenuEvent* event) {
+  const QRect band = band_->geometry();
+  const bool onBand = band.contains(event->pos()) && !keyboard_->geometry().contains(event->pos());
+  if (event->reason() == QContextMenuEvent::Mouse && !onBand) {
+    event->ignore();
+    return;
+  }
+  const QPoint at = event->reason() == QContextMenuEvent::Mouse ? event->pos() : band.center();
+  bandMenu_->popup(mapToGlobal(at));
 }
 
 void VelmoraWindow::closeEvent(QCloseEvent* event) {

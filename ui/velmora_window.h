@@ -17,6 +17,7 @@ class QLineEdit;
 
 namespace quavix {
 
+class BandMenu;
 class CardWidget;
 class ColourButton;
 class KeyboardWidget;
@@ -39,6 +40,7 @@ class VelmoraWindow : public QWidget {
   CardWidget* card() const { return card_; }
   const QTimer& timer1() const { return timer1_; }
   const QTimer& timer2() const { return timer2_; }
+  BandMenu* bandMenu() const { return bandMenu_; }
 
  signals:
   void firstPainted();
@@ -47,6 +49,8 @@ class VelmoraWindow : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   // Closing runs the unload and is never refused.
   void closeEvent(QCloseEvent* event) override;
+  // The band's menu: a right click on the band, or the Menu key anywhere in the window.
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   void buildControls();
@@ -61,6 +65,8 @@ class VelmoraWindow : public QWidget {
   QLineEdit* text2_ = nullptr;
   ColourButton* command3_ = nullptr;
   ColourButton* command4_ = nullptr;
+  QWidget* band_ = nullptr;
+  BandMenu* bandMenu_ = nullptr;
   QWidget* frame1_ = nullptr;
   QWidget* frame2_ = nullptr;
   std::array<OptionBox*, 3> option1_{};

@@ -1,5 +1,7 @@
 #include "ui/velmora_window.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QtTest>
 #include <memory>
 #include <string>
@@ -7,10 +9,11 @@
 #include <vector>
 
 #include "core/clock_random.h"
-#include "core/note_model.h"
 #include "core/midi_words.h"
-#include "ui/keyboard_widget.h"
+#include "core/note_model.h"
 #include "platform/files/qt_picture_files.h"
+#include "ui/band_menu.h"
+#include "ui/keyboard_widget.h"
 
 namespace quavix {
 namespace {
@@ -26,13 +29,13 @@ Messages keyWords(int offset) {
 
 // The window on recording services: opening and closing MIDI, the sound set-up and the score
 // file go to one log in order. The tune never starts, and the game has to go on without it.
-struct Rig : MidiOutput, SoundSystem, ScoreStorage {
+struct Rig : MidiOutput, SoundSystem, ScoreStorage, SettingsStore {
   Log log;
   Messages messages;
   std::vector<int> scoreAtMessage;
   ClockRandom random;
   QtPictureFiles pictures;
-  Velmora velmora{{*this, *this, random, pictures, *this}};
+  Velmora velmora{{*this, *this, random, pictures, *this, *this}};
   VelmoraWindow window{velmora};
 
   uint32_t midiOutOpen(uint32_t* handle, uint32_t device) override {
@@ -62,6 +65,8 @@ struct Rig : MidiOutput, SoundSystem, ScoreStorage {
     log.push_back("saveScores");
     return true;
   }
+  PlayerSettings loadSettings() override { return {}; }
+  void saveSettings(const PlayerSettings&) override { log.push_back("saveSettings"); }
 };
 
 }  // namespace
@@ -162,6 +167,38 @@ class VelmoraWindowTest : public QObject {
     QCOMPARE(rig_->log, (Log{"midiOutClose 42", "saveScores"}));
     rig_->velmora.Form_Unload();
     QCOMPARE(rig_->log.size(), size_t{2});
+  }
+
+  // The band's menu opens on the band and by the Menu key, never on a key or a button.
+  void theBandMenuOpensOnlyOnTheBand() {
+    struct Case {
+      QContextMenuEvent::Reason reason;
+      QPoint at;  // window pixels
+      bool opens;
+    };
+    const Case cases[] = {
+        {.reason = QContextMenuEvent::Mouse, .at = {400, 330}, .opens = true},
+        {.reason = QContextMenuEvent::Mouse, .at = {400, 450}, .opens = false},  // a key
+        {.reason = QContextMenuEvent::Mouse, .at = {60, 40}, .opens = false},    // Text1
+        {.reason = QContextMenuEvent::Keyboard, .at = {0, 0}, .opens = true},
+    };
+    for (const Case& c : cases) {
+      QContextMenuEvent event(c.reason, c.at, window().mapToGlobal(c.at));
+      QApplication::sendEvent(&window(), &event);
+      QCOMPARE(window().bandMenu()->isVisible(), c.opens);
+      window().bandMenu()->hide();
+    }
+  }
+
+  // A setting changed in the menu is kept at once.
+  void aMenuSettingIsKept() {
+    window().bandMenu()->popup({0, 0});
+    QAction* music = window().bandMenu()->actions().value(0);
+    QVERIFY(music && music->isChecked());
+    rig_->log.clear();
+    music->trigger();
+    QVERIFY(!rig_->velmora.settings().backgroundMusic);
+    QCOMPARE(rig_->log, Log{"saveSettings"});
   }
 };
 

@@ -1,0 +1,59 @@
+#include "platform/files/settings_file.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+#include <iostream>
+
+namespace quavix {
+
+namespace {
+
+constexpr char kBackgroundMusic[] = "sound/backgroundMusic";
+
+QString qPath(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
+
+// A value of the wrong type keeps the default rather than turning into false or 0.
+bool readBool(const QSettings& file, const char* key, bool fallback) {
+  const QVariant value = file.value(key);
+  if (!value.isValid()) return fallback;
+  const QString text = value.toString().trimmed().toLower();
+  if (text == QLatin1String("true")) return true;
+  if (text == QLatin1String("false")) return false;
+  std::cerr << "quavix: ignoring the setting " << key << " in " << file.fileName().toStdString()
+            << ": not true or false\n";
+  return fallback;
+}
+
+}  // namespace
+
+SettingsFile::SettingsFile(std::filesystem::path path) : path_(std::move(path)) {}
+
+PlayerSettings SettingsFile::loadSettings() {
+  PlayerSettings settings;
+  QSettings file(qPath(path_), QSettings::IniFormat);
+  if (file.status() != QSettings::NoError) {
+    std::cerr << "quavix: cannot read the settings file " << path_.string()
+              << ", using the defaults\n";
+    return settings;
+  }
+  settings.backgroundMusic = readBool(file, kBackgroundMusic, settings.backgroundMusic);
+  return settings;
+}
+
+void SettingsFile::saveSettings(const PlayerSettings& settings) {
+  QSettings file(qPath(path_), QSettings::IniFormat);
+  // A damaged file would otherwise keep its unreadable lines beside the new ones.
+  file.clear();
+  file.setValue(kBackgroundMusic, settings.backgroundMusic);
+  file.sync();
+  if (file.status() != QSettings::NoError) {
+    std::cerr << "quavix: cannot write the settings file " << path_.string() << '\n';
+  }
+}
+
+std::filesystem::path defaultSettingsFilePath() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  return std::filesystem::path(folder.toStdString()) / "quavix" / "settings.ini";
+}
+
+}  // namespace quavix

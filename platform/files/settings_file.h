@@ -1,0 +1,26 @@
+#pragma once
+
+#include <filesystem>
+
+#include "core/interfaces/settings_store.h"
+
+namespace quavix {
+
+// The player's settings as an INI file. A damaged file gives the defaults and one line on
+// stderr; the next save replaces it whole.
+class SettingsFile : public SettingsStore {
+ public:
+  explicit SettingsFile(std::filesystem::path path);
+
+  PlayerSettings loadSettings() override;
+  void saveSettings(const PlayerSettings& settings) override;
+
+ private:
+  std::filesystem::path path_;
+};
+
+// <config home>/quavix/settings.ini, ~/.config/quavix/settings.ini unless XDG_CONFIG_HOME says
+// otherwise.
+std::filesystem::path defaultSettingsFilePath();
+
+}  // namespace quavix

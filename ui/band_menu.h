@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QMenu>
+#include <functional>
+
+#include "core/velmora.h"
+
+namespace quavix {
+
+// The context menu of the black band: the player's settings. It is built afresh each time it
+// opens, so it always shows the model as it stands.
+class BandMenu : public QMenu {
+  Q_OBJECT
+
+ public:
+  // Runs a handler and mirrors the window afterwards, as every other event does.
+  using Run = std::function<void(const std::function<void()>&)>;
+
+  BandMenu(Velmora& velmora, Run run, QWidget* parent);
+
+ private:
+  void rebuild();
+  // A check entry for one yes-or-no setting.
+  void addToggle(const QString& text, bool PlayerSettings::*setting);
+
+  Velmora& velmora_;
+  Run run_;
+};
+
+}  // namespace quavix
