@@ -1,5 +1,7 @@
 #include "platform/sound/keyboard_midi_output.h"
 
+#include "core/midi_message.h"
+
 namespace quavix {
 
 uint32_t KeyboardMidiOutput::midiOutOpen(uint32_t* handle, uint32_t deviceId) {
@@ -14,20 +16,22 @@ uint32_t KeyboardMidiOutput::midiOutOpen(uint32_t* handle, uint32_t deviceId) {
 
 uint32_t KeyboardMidiOutput::midiOutShortMsg(uint32_t handle, uint32_t message) {
   if (!isOpenHandle(handle)) return kMidiInvalidHandle;
-  const uint32_t status = message & 0xFF;
-  const int key = static_cast<int>((message >> 8) & 0xFF);
-  const int velocity = static_cast<int>((message >> 16) & 0xFF);
-  if (status < 0x80 || key > 0x7F || velocity > 0x7F) return kMidiInvalidParam;
-  const int channel = static_cast<int>(status & 0x0F);
+  const uint8_t status = midi::statusOf(message);
+  const uint8_t key = midi::data1Of(message);
+  const uint8_t velocity = midi::data2Of(message);
+  if (!(status & midi::kStatusFlag) || key > midi::kDataMax || velocity > midi::kDataMax) {
+    return kMidiInvalidParam;
+  }
+  const int channel = status & midi::kChannelMask;
   fluid_synth_t* synth = engine_.keyboard();
-  switch (status & 0xF0) {
-    case 0x90:
+  switch (status & midi::kKindMask) {
+    case midi::kNoteOn:
       if (velocity > 0) {
         fluid_synth_noteon(synth, channel, key, velocity);
         return kMidiOk;
       }
       [[fallthrough]];  // a note-on at velocity 0 is a note-off
-    case 0x80:
+    case midi::kNoteOff:
       // Fails harmlessly when the note isn't sounding.
       fluid_synth_noteoff(synth, channel, key);
       return kMidiOk;
