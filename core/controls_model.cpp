@@ -1,5 +1,7 @@
 #include "core/controls_model.h"
 
+#include "core/window_layout.h"
+
 namespace quavix {
 
 Controls initialControls() {
@@ -9,10 +11,13 @@ Controls initialControls() {
   c.whiteKeyColours.fill(kWhite);
   c.option1Selected = {true, false, false};
   c.option2Selected = {true, false};
-  c.picture1.left = 3720;
-  c.picture1.top = -1225;
-  c.image1[0] = {360, 255, true};
-  c.image1[1] = {360, 315, true};
+  const layout::TwipRect card = layout::control("Picture1").rect;
+  c.picture1.left = card.left;
+  c.picture1.top = card.top;
+  for (int i = 0; i < 2; ++i) {
+    const layout::TwipRect image = layout::control("Image1", i).rect;
+    c.image1[i] = {image.left, image.top, true};
+  }
   return c;
 }
 

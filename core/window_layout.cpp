@@ -54,23 +54,20 @@ ControlSpec textBox(std::string_view name, TwipRect rect, std::string_view text,
   return s;
 }
 
-ControlSpec button(std::string_view name, TwipRect rect, Colour background, std::string_view text,
-                   bool enabled) {
+ControlSpec button(std::string_view name, TwipRect rect, Colour background, std::string_view text) {
   ControlSpec s = row(Kind::PushButton, name, -1, {}, rect);
   s.background = background;
   s.foreground = kSystemButtonText;
   s.text = text;
-  s.enabled = enabled;
   return s;
 }
 
 ControlSpec option(std::string_view name, int index, std::string_view frame, int left,
-                   Colour background, std::string_view text, bool selected) {
+                   Colour background, std::string_view text) {
   ControlSpec s = row(Kind::OptionButton, name, index, frame, {left, 120, 855, 495});
   s.background = background;
   s.foreground = kSystemButtonText;
   s.text = text;
-  s.selected = selected;
   return s;
 }
 
@@ -86,24 +83,24 @@ std::vector<ControlSpec> buildTable() {
   std::vector<ControlSpec> t;
   t.push_back(textBox("Text2", {3960, 3120, 4575, 495}, kInformationLine, {"隶书", 21.75, 400}));
   t.push_back(textBox("Text1", {1800, 960, 8655, 1455}, "  Quavix2.0版  ", {"幼圆", 48, 700}));
-  t.push_back(button("Command4", {1680, 5040, 975, 495}, 0x00FF80FF, "分数清零", false));
+  t.push_back(button("Command4", {1680, 5040, 975, 495}, 0x00FF80FF, "分数清零"));
   for (int j = 0; j < kBlackKeyCount; ++j) t.push_back(key(true, j));
   for (int i = 1; i < kWhiteKeyCount; ++i) t.push_back(key(false, i));
   t.push_back(row(Kind::GroupBox, "Frame2", -1, {}, {2760, 4920, 2775, 855}));
-  t.push_back(option("Option1", 2, "Frame2", 1920, kGreen, "混 合", false));
-  t.push_back(option("Option1", 1, "Frame2", 1080, kGreen, "低音谱", false));
-  t.push_back(option("Option1", 0, "Frame2", 240, kGreen, "高音谱", true));
+  t.push_back(option("Option1", 2, "Frame2", 1920, kGreen, "混 合"));
+  t.push_back(option("Option1", 1, "Frame2", 1080, kGreen, "低音谱"));
+  t.push_back(option("Option1", 0, "Frame2", 240, kGreen, "高音谱"));
   t.push_back(row(Kind::GroupBox, "Frame1", -1, {}, {6720, 4920, 1695, 855}));
-  t.push_back(option("Option2", 1, "Frame1", 840, kOrange, "测试  模式", false));
-  t.push_back(option("Option2", 0, "Frame1", 0, kOrange, "学习  模式", true));
-  t.push_back(button("Command3", {480, 5040, 975, 495}, 0x00FFFF80, kCaptionStart, true));
+  t.push_back(option("Option2", 1, "Frame1", 840, kOrange, "测试  模式"));
+  t.push_back(option("Option2", 0, "Frame1", 0, kOrange, "学习  模式"));
+  // Its caption is the game's running state, so the controls model writes it.
+  t.push_back(button("Command3", {480, 5040, 975, 495}, 0x00FFFF80, {}));
   t.push_back(row(Kind::PictureBox, "Picture2", -1, {}, {120, 4800, 11895, 1095}));
   ControlSpec score = label("Label2", {8760, 240, 2775, 495}, kRed);
   score.font = FontSpec{"宋体", 18, 400};
   t.push_back(score);
   ControlSpec middleC = label("Label1", {5600, 240, 375, 735}, kWhite);
   middleC.text = "  中   央        C ";
-  middleC.visible = false;
   t.push_back(middleC);
   t.push_back(key(false, 0));
   ControlSpec card = row(Kind::PictureBox, "Picture1", -1, {}, {3720, -1225, 1190, 1200});

@@ -6,8 +6,9 @@
 
 #include "core/controls_model.h"
 
-// The window's fixed layout as plain data: every control with its place, colours, text, font and
-// initial state, in twips (15 to a pixel at scale 1).
+// The window's fixed layout as plain data: every control with its place, colours, text and font,
+// in twips (15 to a pixel at scale 1). What changes at run time (enabled, visible, selected, the
+// card's position, the captions the game rewrites) belongs to the controls model alone.
 namespace quavix::layout {
 
 constexpr int kTwipsPerPixel = 15;
@@ -47,9 +48,6 @@ struct ControlSpec {
   Colour foreground = kBlack;  // text or drawing colour
   std::string_view text;
   std::optional<FontSpec> font;  // none: the desktop's default font
-  bool enabled = true;
-  bool visible = true;
-  bool selected = false;  // option buttons only
 };
 
 // Every control, from the top of the stacking order to the bottom; where two overlap, the

@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <cstdlib>
 
-#include "ui/colours.h"
 #include "core/window_layout.h"
+#include "ui/colours.h"
 
 namespace quavix {
 

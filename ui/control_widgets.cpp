@@ -15,8 +15,6 @@ QString text(const layout::ControlSpec& spec) {
 
 void place(QWidget* widget, const layout::ControlSpec& spec) {
   widget->setGeometry(pixelGeometry(spec));
-  widget->setEnabled(spec.enabled);
-  widget->setVisible(spec.visible);
   if (spec.font) widget->setFont(layoutFont(*spec.font));
 }
 
@@ -66,7 +64,6 @@ QWidget* makePanel(const layout::ControlSpec& spec, QWidget* parent) {
 OptionBox* makeOption(const layout::ControlSpec& spec, QWidget* parent) {
   auto* option = new OptionBox(toQColor(spec.background, parent->palette()), parent);
   option->setText(text(spec));
-  option->setChecked(spec.selected);
   setColours(option, spec, QPalette::Button, QPalette::ButtonText);
   place(option, spec);
   return option;

@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QWidget>
 
-#include "ui/colour_button.h"
 #include "core/window_layout.h"
+#include "ui/colour_button.h"
 #include "ui/option_box.h"
 
 // Builds the widget of one layout row, placed, coloured, captioned and in its initial state.

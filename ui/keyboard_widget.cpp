@@ -3,8 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "ui/colours.h"
 #include "core/mouse_codes.h"
+#include "ui/colours.h"
 
 namespace quavix {
 

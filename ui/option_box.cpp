@@ -13,9 +13,12 @@ constexpr int kMarkGap = 3;
 }  // namespace
 
 OptionBox::OptionBox(const QColor& background, QWidget* parent)
-    : QAbstractButton(parent), background_(background) {
-  setCheckable(true);
-  setAutoExclusive(true);
+    : QAbstractButton(parent), background_(background) {}
+
+void OptionBox::setSelected(bool selected) {
+  if (selected == selected_) return;
+  selected_ = selected;
+  update();
 }
 
 void OptionBox::paintEvent(QPaintEvent*) {
@@ -26,7 +29,7 @@ void OptionBox::paintEvent(QPaintEvent*) {
   mark.initFrom(this);
   const int size = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &mark, this);
   mark.rect = QRect(kMarkLeft, (height() - size) / 2, size, size);
-  mark.state |= isChecked() ? QStyle::State_On : QStyle::State_Off;
+  mark.state |= selected_ ? QStyle::State_On : QStyle::State_Off;
   if (isDown()) mark.state |= QStyle::State_Sunken;
   style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &mark, &p, this);
 

@@ -191,12 +191,12 @@ void VelmoraWindow::mirror() {
   if (changed(&Controls::frame2Enabled)) frame2_->setEnabled(now.frame2Enabled);
   if (changed(&Controls::option1Selected)) {
     for (int i = 0; i < 3; ++i) {
-      if (now.option1Selected[i]) option1_[i]->setChecked(true);
+      option1_[i]->setSelected(now.option1Selected[i]);
     }
   }
   if (changed(&Controls::option2Selected)) {
     for (int i = 0; i < 2; ++i) {
-      if (now.option2Selected[i]) option2_[i]->setChecked(true);
+      option2_[i]->setSelected(now.option2Selected[i]);
     }
   }
   if (changed(&Controls::text1Visible)) text1_->setVisible(now.text1Visible);

