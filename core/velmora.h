@@ -53,7 +53,6 @@ class Velmora {
   const GameState& state() const { return state_; }
   const Controls& controls() const { return controls_; }
   const PlayerSettings& settings() const { return settings_; }
-  uint32_t midiOutHandle() const { return midiOutHandle_; }
   bool unloaded() const { return unloaded_; }
 
  private:
