@@ -12,6 +12,7 @@ namespace {
 class MemoryClefPictures : public PictureFiles {
  public:
   std::shared_ptr<const Picture> load(std::string_view) override { return picture_; }
+  std::shared_ptr<const Picture> loadBuiltIn(std::string_view) override { return picture_; }
 
  private:
   std::shared_ptr<const Picture> picture_ =

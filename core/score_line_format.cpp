@@ -119,9 +119,14 @@ RestoredScores readScoreRecord(std::string_view text) {
   for (int slot = 0; slot < kRestoredSlotCount; ++slot) {
     const size_t width = kScoreWindowWidths[slot + 1];
     if (text.size() - at < width) break;
-    std::optional<int16_t> value = convertScoreWindow(text.substr(at, width));
+    // The sign column of a zone ends the window before it; read without it, -32768 would be
+    // out of range and take every later slot with it.
+    std::string window(text.substr(at, width));
+    if (text[at - 1] == '-') window.insert(0, 1, '-');
+    std::optional<int16_t> value = convertScoreWindow(window);
     if (!value) break;
-    restored.values[slot] = *value;
+    // Play never goes below 0; an edited file that does starts the slot afresh.
+    restored.values[slot] = std::max<int16_t>(*value, 0);
     ++restored.count;
     at += width;
   }

@@ -27,8 +27,9 @@ std::string formatScoreRecord(const std::array<int16_t, kScoreSlotCount>& scores
 // the 16-bit range.
 std::optional<int16_t> convertScoreWindow(std::string_view window);
 
-// The slots a record restores, in order. count stops at the first window that is cut short or
-// out of range; values past count are 0.
+// The slots a record restores, in order, each read with the sign column before its window and
+// raised to 0 when negative. count stops at the first window that is cut short or out of range;
+// values past count are 0.
 struct RestoredScores {
   std::array<int16_t, kRestoredSlotCount> values{};
   int count = 0;

@@ -26,7 +26,7 @@ Velmora::Velmora(VelmoraServices services)
     : services_(services),
       controls_(initialControls()),
       settings_(services_.settings.loadSettings()) {
-  controls_.picture1.picture = services_.pictures.load(kCardPictureFile);
+  controls_.picture1.picture = services_.pictures.loadBuiltIn(kCardPictureFile);
   // The card starts out of sight, so the game goes on with a blank card.
   if (!controls_.picture1.picture) {
     std::cerr << "quavix: cannot read the card picture " << kCardPictureFile << '\n';

@@ -48,7 +48,7 @@ ControlSpec key(bool black, int index) {
 ControlSpec textBox(std::string_view name, TwipRect rect, std::string_view text, FontSpec font) {
   ControlSpec s = row(Kind::TextBox, name, -1, {}, rect);
   s.background = kWindowBackground;
-  s.foreground = kSystemWindowText;
+  s.foreground = kBlack;
   s.text = text;
   s.font = font;
   return s;
@@ -57,7 +57,7 @@ ControlSpec textBox(std::string_view name, TwipRect rect, std::string_view text,
 ControlSpec button(std::string_view name, TwipRect rect, Colour background, std::string_view text) {
   ControlSpec s = row(Kind::PushButton, name, -1, {}, rect);
   s.background = background;
-  s.foreground = kSystemButtonText;
+  s.foreground = kBlack;
   s.text = text;
   return s;
 }
@@ -66,7 +66,7 @@ ControlSpec option(std::string_view name, int index, std::string_view frame, int
                    Colour background, std::string_view text) {
   ControlSpec s = row(Kind::OptionButton, name, index, frame, {left, 120, 855, 495});
   s.background = background;
-  s.foreground = kSystemButtonText;
+  s.foreground = kBlack;
   s.text = text;
   return s;
 }
@@ -105,7 +105,7 @@ std::vector<ControlSpec> buildTable() {
   t.push_back(key(false, 0));
   ControlSpec card = row(Kind::PictureBox, "Picture1", -1, {}, {3720, -1225, 1190, 1200});
   card.background = kSystemWindowBackground;
-  card.foreground = kSystemWindowText;
+  card.foreground = kBlack;
   t.push_back(card);
   t.push_back(row(Kind::Image, "Image1", 1, "Picture1", {360, 315, 480, 480}));
   t.push_back(row(Kind::Image, "Image1", 0, "Picture1", {360, 255, 480, 480}));

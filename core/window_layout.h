@@ -17,10 +17,9 @@ constexpr int kClientHeight = 7830;
 constexpr std::string_view kWindowCaption = "Quavix";
 constexpr Colour kWindowBackground = 0x0080FFFF;
 constexpr Colour kBlack = 0x000000;
-// The desktop scheme's colours, resolved when drawn.
+// The desktop scheme's window background, resolved when drawn. Texts and lines are black: they
+// all stand on fixed light colours, where a dark scheme's light text would vanish.
 constexpr Colour kSystemWindowBackground = 0x80000005;
-constexpr Colour kSystemWindowText = 0x80000008;
-constexpr Colour kSystemButtonText = 0x80000012;
 
 struct TwipRect {
   int left = 0, top = 0, width = 0, height = 0;

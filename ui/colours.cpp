@@ -8,10 +8,6 @@ QColor toQColor(Colour colour, const QPalette& palette) {
   switch (colour) {
     case layout::kSystemWindowBackground:
       return palette.color(QPalette::Base);
-    case layout::kSystemWindowText:
-      return palette.color(QPalette::Text);
-    case layout::kSystemButtonText:
-      return palette.color(QPalette::ButtonText);
     default:
       return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
   }

@@ -49,6 +49,7 @@ QLineEdit* makeTextBox(const layout::ControlSpec& spec, QWidget* parent) {
 ColourButton* makeButton(const layout::ControlSpec& spec, QWidget* parent) {
   auto* button = new ColourButton(toQColor(spec.background, parent->palette()), parent);
   button->setText(text(spec));
+  setColours(button, spec, QPalette::Button, QPalette::ButtonText);
   place(button, spec);
   return button;
 }

@@ -51,6 +51,8 @@ int main(int argc, char** argv) {
   window.mirror();
   window.show();
   const int status = app.exec();
+  // The scores and the sound are torn down from here on; a late signal must not cut that short.
+  shutdown.ignoreFromNowOn();
   // Ways out that bypass the window's close still save the scores, once.
   velmora.Form_Unload();
   if (printTimer1) std::fprintf(stderr, "timer1 %s\n", timer1Ticks.summary().c_str());

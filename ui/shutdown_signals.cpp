@@ -48,7 +48,7 @@ ShutdownSignals::ShutdownSignals(QObject* parent) : QObject(parent) {
 
 ShutdownSignals::~ShutdownSignals() {
   for (size_t i = 0; i < kSignals.size(); ++i) {
-    if (installed_[i]) sigaction(kSignals[i], &previous_[i], nullptr);
+    if (installed_[i] && !ignoring_) sigaction(kSignals[i], &previous_[i], nullptr);
   }
   if (pipe_[0] < 0) return;
   handlerWriteEnd = -1;
@@ -57,12 +57,20 @@ ShutdownSignals::~ShutdownSignals() {
   ::close(pipe_[1]);
 }
 
+void ShutdownSignals::ignoreFromNowOn() {
+  ignoring_ = true;
+  for (size_t i = 0; i < kSignals.size(); ++i) {
+    if (installed_[i]) std::signal(kSignals[i], SIG_IGN);
+  }
+}
+
 void ShutdownSignals::drainPipe() {
   char bytes[16];
   while (::read(pipe_[0], bytes, sizeof bytes) > 0) {
   }
   if (requested_) return;
   requested_ = true;
+  ignoreFromNowOn();
   emit shutdownRequested();
 }
 

@@ -29,7 +29,7 @@ constexpr std::array<const char*, 2> kIconFiles = {"icon.png", "icon-128.png"};
 
 // The window goes on without a picture it cannot read, and says which one is missing.
 QImage readShippedImage(std::string_view name) {
-  QImage image = readDataImage(name);
+  QImage image = readBuiltInImage(name);
   if (image.isNull()) std::cerr << "quavix: cannot read the picture " << name << '\n';
   return image;
 }

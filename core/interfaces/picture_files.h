@@ -18,8 +18,11 @@ struct Picture {
 class PictureFiles {
  public:
   virtual ~PictureFiles() = default;
-  // Null when the file is missing or cannot be decoded.
+  // A clef picture, which the player may replace by a file of that name in the working
+  // directory. Null when the file is missing or cannot be decoded.
   virtual std::shared_ptr<const Picture> load(std::string_view fileName) = 0;
+  // A picture that is part of the window, from the game's own data only.
+  virtual std::shared_ptr<const Picture> loadBuiltIn(std::string_view fileName) = 0;
 };
 
 }  // namespace quavix

@@ -4,6 +4,15 @@
 
 namespace quavix {
 
+namespace {
+
+const DataFolders& folders() {
+  static const DataFolders found = defaultDataFolders();
+  return found;
+}
+
+}  // namespace
+
 DataFolders defaultDataFolders() {
   // Relative to the program, so an installed copy finds its files under any prefix.
   std::error_code ec;
@@ -17,17 +26,24 @@ std::filesystem::path findDataFile(std::string_view name, const DataFolders& fol
   const std::filesystem::path local{name};
   std::error_code ec;
   if (std::filesystem::exists(local, ec)) return local;
-  for (const auto* dir : {&folders.installed, &folders.source}) {
-    if (dir->empty()) continue;
-    auto candidate = *dir / local;
-    if (std::filesystem::exists(candidate, ec)) return candidate;
-  }
-  return local;
+  const auto builtIn = findBuiltInFile(name, folders);
+  return std::filesystem::exists(builtIn, ec) ? builtIn : local;
 }
 
-std::filesystem::path findDataFile(std::string_view name) {
-  static const DataFolders folders = defaultDataFolders();
-  return findDataFile(name, folders);
+std::filesystem::path findDataFile(std::string_view name) { return findDataFile(name, folders()); }
+
+std::filesystem::path findBuiltInFile(std::string_view name, const DataFolders& folders) {
+  std::error_code ec;
+  for (const auto* dir : {&folders.installed, &folders.source}) {
+    if (dir->empty()) continue;
+    auto candidate = *dir / name;
+    if (std::filesystem::exists(candidate, ec)) return candidate;
+  }
+  return folders.installed / name;
+}
+
+std::filesystem::path findBuiltInFile(std::string_view name) {
+  return findBuiltInFile(name, folders());
 }
 
 }  // namespace quavix

@@ -5,7 +5,7 @@
 
 namespace quavix {
 
-// The folders searched after the working directory, in order.
+// The folders that hold the game's own data files, in order.
 struct DataFolders {
   std::filesystem::path installed;  // beside the program: <prefix>/bin/../share/quavix
   std::filesystem::path source;     // the source tree's assets, for runs from a build folder
@@ -13,9 +13,15 @@ struct DataFolders {
 
 DataFolders defaultDataFolders();
 
-// Where a data file is read from: the working directory first, then the folders. When none has it,
-// the working-directory path, so that the caller's open fails and names the file.
+// Where a file that the player may replace is read from: the tune, the note-name recordings and
+// the clef pictures. The working directory first, then the folders. When none has it, the
+// working-directory path, so that the caller's open fails and names the file.
 std::filesystem::path findDataFile(std::string_view name, const DataFolders& folders);
 std::filesystem::path findDataFile(std::string_view name);
+
+// Where a picture that is part of the window is read from: the folders only, never the working
+// directory. When neither has it, the path in the installed folder.
+std::filesystem::path findBuiltInFile(std::string_view name, const DataFolders& folders);
+std::filesystem::path findBuiltInFile(std::string_view name);
 
 }  // namespace quavix

@@ -1,17 +1,21 @@
 #include "platform/files/score_file.h"
 
-#include <QCoreApplication>
+#include <pwd.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 #include "core/score_line_format.h"
+#include "platform/files/regular_file.h"
 
 namespace quavix {
 
@@ -23,17 +27,52 @@ void reportUnsaved(const std::filesystem::path& path, const std::string& reason)
   std::fprintf(stderr, "quavix: scores not saved to %s: %s\n", path.c_str(), reason.c_str());
 }
 
+// Why the score file must not be written, or empty. What a link leads to counts: a device or
+// FIFO there would be replaced, or written into, by the save.
+std::string unsafeTarget(const std::filesystem::path& path) {
+  std::error_code error;
+  const auto status = std::filesystem::status(path, error);
+  if (!std::filesystem::exists(status)) return {};
+  return notARegularFile(path);
+}
+
+// A file the player can't read gives nothing back at start-up and would never be replaced, as
+// QSaveFile refuses files it can't write. Its folder decides whether it may go.
+bool removeIfUnreadable(const std::filesystem::path& path, std::string& problem) {
+  if (::access(path.c_str(), R_OK) == 0 || errno != EACCES) return true;
+  std::error_code error;
+  std::filesystem::remove(std::filesystem::canonical(path, error), error);
+  if (error) problem = "it is unreadable and can't be replaced: " + error.message();
+  return !error;
+}
+
+// Absolute, or nothing: the XDG rules ignore relative values.
+std::filesystem::path absoluteFolder(const char* value) {
+  if (value == nullptr || value[0] != '/') return {};
+  return value;
+}
+
+std::filesystem::path homeFolder() {
+  if (auto home = absoluteFolder(std::getenv("HOME")); !home.empty()) return home;
+  std::vector<char> buffer(16384);
+  passwd entry{};
+  passwd* found = nullptr;
+  if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found) {
+    if (auto home = absoluteFolder(found->pw_dir); !home.empty()) return home;
+  }
+  return "/";
+}
+
 }  // namespace
 
 ScoreFile::ScoreFile(std::filesystem::path path) : path_(std::move(path)) {}
 
 void ScoreFile::loadScores(GameState& state) {
-  QFile file(toQString(path_));
+  std::vector<char> head;
+  std::string problem;
   RestoredScores restored;
-  if (file.open(QIODevice::ReadOnly)) {
-    const QByteArray head = file.read(scoreRecordReadLength());
-    restored = readScoreRecord(std::string_view(head.constData(), head.size()));
-    file.close();
+  if (readFileStart(path_, scoreRecordReadLength(), head, problem)) {
+    restored = readScoreRecord(std::string_view(head.data(), head.size()));
   }
   for (int slot = 0; slot < restored.count; ++slot) state.scores[slot] = restored.values[slot];
   if (!restored.complete()) saveScores(state);
@@ -46,9 +85,17 @@ bool ScoreFile::saveScores(const GameState& state) {
     reportUnsaved(path_, error.message());
     return false;
   }
+  std::string problem = unsafeTarget(path_);
+  if (problem.empty()) removeIfUnreadable(path_, problem);
+  if (!problem.empty()) {
+    reportUnsaved(path_, problem);
+    return false;
+  }
   // The old file stays whole until the new one is complete on disk. Unbuffered, because a
-  // buffered QSaveFile commits even when flushing its buffer fell short (a full disk).
+  // buffered QSaveFile commits even when flushing its buffer fell short (a full disk). In a
+  // folder the player can't write, the file itself is rewritten in place, as the only way left.
   QSaveFile file(toQString(path_));
+  file.setDirectWriteFallback(true);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
     reportUnsaved(path_, file.errorString().toStdString());
     return false;
@@ -70,10 +117,9 @@ bool ScoreFile::saveScores(const GameState& state) {
 }
 
 std::filesystem::path defaultScoreFilePath() {
-  QCoreApplication::setOrganizationName(QString());
-  QCoreApplication::setApplicationName(QStringLiteral("quavix"));
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  return std::filesystem::path(QFile::encodeName(folder).toStdString()) / "scores.txt";
+  auto dataHome = absoluteFolder(std::getenv("XDG_DATA_HOME"));
+  if (dataHome.empty()) dataHome = homeFolder() / ".local/share";
+  return dataHome / "quavix" / "scores.txt";
 }
 
 }  // namespace quavix

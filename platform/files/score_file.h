@@ -11,7 +11,9 @@ namespace quavix {
 // Use: ScoreFile scores(defaultScoreFilePath()); then scores.loadScores(state) as the first step
 // of start-up and scores.saveScores(state) at shut-down, after the MIDI device is closed.
 // A file that can't be written costs one line on stderr and a false from saveScores; the game
-// goes on. The folder is created when missing, and a write replaces the file whole or not at all.
+// goes on. The folder is created when missing, and a write replaces the file whole or not at all,
+// unless the folder is closed to the player and only the file itself can be rewritten. A path
+// that leads to anything but a regular file is neither read nor written.
 class ScoreFile : public ScoreStorage {
  public:
   explicit ScoreFile(std::filesystem::path path);
@@ -23,10 +25,8 @@ class ScoreFile : public ScoreStorage {
   std::filesystem::path path_;
 };
 
-// <data home>/quavix/scores.txt, ~/.local/share/quavix/scores.txt unless XDG_DATA_HOME says
-// otherwise. Sets the application name to "quavix" (and clears the organisation) because those
-// name the folder; call it after constructing the QApplication, which would otherwise take the
-// name from the executable.
+// <data home>/quavix/scores.txt: XDG_DATA_HOME when it is an absolute path, else
+// ~/.local/share, with the home folder from the user database when HOME is unset.
 std::filesystem::path defaultScoreFilePath();
 
 }  // namespace quavix

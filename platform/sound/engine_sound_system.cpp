@@ -1,12 +1,10 @@
 #include "platform/sound/engine_sound_system.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <memory>
+#include <cstdint>
 #include <vector>
 
 #include "platform/files/data_files.h"
+#include "platform/files/regular_file.h"
 #include "platform/sound/sample.h"
 #include "platform/sound/sound_problem.h"
 
@@ -14,28 +12,9 @@ namespace quavix {
 
 namespace {
 
-struct FileClose {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-bool readWholeFile(const std::filesystem::path& path, std::vector<char>& bytes,
-                   std::string& problem) {
-  const std::unique_ptr<std::FILE, FileClose> file{std::fopen(path.c_str(), "rb")};
-  if (!file) {
-    problem = std::strerror(errno);
-    return false;
-  }
-  char block[16384];
-  size_t got = 0;
-  while ((got = std::fread(block, 1, sizeof block, file.get())) > 0) {
-    bytes.insert(bytes.end(), block, block + got);
-  }
-  if (std::ferror(file.get())) {
-    problem = std::strerror(errno);
-    return false;
-  }
-  return true;
-}
+// Tunes of this kind take a few kilobytes; a file far larger is not one, and it would be held in
+// memory for the whole run.
+constexpr std::uint64_t kMaxTuneBytes = 4 * 1024 * 1024;
 
 }  // namespace
 
@@ -44,7 +23,7 @@ bool EngineSoundSystem::setUpAudio() {
   const auto path = findDataFile(tuneName_);
   std::vector<char> midiFile;
   std::string problem;
-  if (!readWholeFile(path, midiFile, problem)) {
+  if (!readWholeFile(path, kMaxTuneBytes, midiFile, problem)) {
     reportSoundProblem("cannot read the background tune " + quoted(path) + " (" + problem +
                        "); playing without it");
     return false;

@@ -3,8 +3,9 @@
 #include <array>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
+#include <vector>
 
+#include "platform/files/regular_file.h"
 #include "platform/sound/sound_problem.h"
 
 namespace quavix {
@@ -14,9 +15,10 @@ namespace {
 // A RIFF file of form "sfbk" (SF2 and SF3). Anything else is refused before FluidSynth sees it,
 // as its other loaders are loud about files they do not understand.
 bool isSoundFont(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::array<char, 12> head{};
-  if (!in.read(head.data(), head.size())) return false;
+  constexpr size_t kHeadBytes = 12;
+  std::vector<char> head;
+  std::string problem;
+  if (!readFileStart(path, kHeadBytes, head, problem) || head.size() < kHeadBytes) return false;
   return std::memcmp(head.data(), "RIFF", 4) == 0 && std::memcmp(head.data() + 8, "sfbk", 4) == 0;
 }
 

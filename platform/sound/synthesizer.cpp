@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/files/regular_file.h"
 #include "platform/sound/fluid_log.h"
 #include "platform/sound/sound_problem.h"
 
@@ -68,6 +69,11 @@ std::unique_ptr<Synthesizer> Synthesizer::createEmpty(double gain, std::string& 
 
 std::unique_ptr<Synthesizer> Synthesizer::create(const std::filesystem::path& soundFont,
                                                  double gain, std::string& problem) {
+  // FluidSynth opens it as it is: a FIFO would hold it for good.
+  if (const std::string why = notARegularFile(soundFont); !why.empty()) {
+    problem = "cannot load the SoundFont " + quoted(soundFont) + ": " + why;
+    return nullptr;
+  }
   auto made = createEmpty(gain, problem);
   if (!made) return nullptr;
   if (fluid_synth_sfload(made->synth_, soundFont.c_str(), 1) == FLUID_FAILED) {

@@ -35,6 +35,7 @@ struct Game : RandomSource, PictureFiles, NoteSamplePlayer {
   std::shared_ptr<const Picture> load(std::string_view name) override {
     return name == missingPicture ? nullptr : std::make_shared<Picture>();
   }
+  std::shared_ptr<const Picture> loadBuiltIn(std::string_view name) override { return load(name); }
   bool playNoteSample(std::string_view name) override {
     played.emplace_back(name);
     return false;

@@ -1,8 +1,9 @@
-#include "core/score_line_format.h"
-
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+
+#include "core/score_line_format.h"
 
 namespace quavix {
 namespace {
@@ -48,6 +49,34 @@ INSTANTIATE_TEST_SUITE_P(
         Window{"40000", {}}, Window{"32768", {}}, Window{"-32769", {}}, Window{"32767.5", {}},
         Window{"-32768.51", {}}, Window{"1e400", {}}, Window{"99999999999999", {}},
         Window{"0.00001e10", {}}, Window{"1e2147483648", {}}));
+
+struct Record {
+  std::string text;
+  std::array<int16_t, kRestoredSlotCount> values;
+  int count;
+};
+
+void PrintTo(const Record& r, std::ostream* os) { *os << testing::PrintToString(r.text); }
+
+class ScoreRecordReadTest : public testing::TestWithParam<Record> {};
+
+TEST_P(ScoreRecordReadTest, ReadsEachZoneWithItsSignAndNothingBelowZero) {
+  const RestoredScores restored = readScoreRecord(GetParam().text);
+  EXPECT_EQ(restored.values, GetParam().values);
+  EXPECT_EQ(restored.count, GetParam().count);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, ScoreRecordReadTest,
+    testing::Values(
+        Record{formatScoreRecord({120, 0, 35, 10}), {120, 0, 35}, 3},
+        // The sign column lies in the window before: -32768 read as 32768 lost every later slot.
+        Record{formatScoreRecord({-32768, 500, 600, 0}), {0, 500, 600}, 3},
+        Record{formatScoreRecord({500, -32768, 600, 0}), {500, 0, 600}, 3},
+        Record{formatScoreRecord({7, 8, -32768, 0}), {7, 8, 0}, 3},
+        Record{formatScoreRecord({-5, -1, -9, -1}), {0, 0, 0}, 3},
+        Record{std::string(15, ' ') + "-12" + std::string(11, ' ') + "4", {0, 0, 0}, 1},
+        Record{std::string(14, ' ') + "-40000" + std::string(40, ' '), {0, 0, 0}, 0}));
 
 }  // namespace
 }  // namespace quavix

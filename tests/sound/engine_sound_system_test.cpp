@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "sound_test_support.h"
+#include "tests/support/fifo_guard.h"
 
 namespace quavix::test {
 
@@ -67,11 +68,24 @@ TEST_F(EngineSoundSystemTest, SamplesOfAnyRateAndChannelsPlayAtTheirOwnPitchAndL
   }
 }
 
+struct Broken {
+  const char* name;
+  std::optional<std::string> bytes;  // none: no such file
+  const char* reason = "";           // what the line must say, where it matters
+  uint64_t holeTo = 0;               // made this long with a hole after the bytes
+  bool fifo = false;                 // a FIFO that nobody writes to
+};
+
+// Hostile files among them: each is refused in one line that says why, at once, and with no
+// more memory than a real recording takes.
 TEST_F(EngineSoundSystemTest, BrokenTuneOrSampleFailsInOneLineAndThePreviousSamplePlaysOn) {
+  constexpr uint32_t kMegabyte = 1024 * 1024;
   const std::string tone = toneWav(22050, 1, 500, 0.5);
-  const std::pair<const char*, std::optional<std::string>> broken[] = {
+  const Broken broken[] = {
       {"missing.mid", std::nullopt},
       {"no-time.mid", std::string(kNoTimeTune)},
+      {"fifo.mid", std::nullopt, "FIFO", 0, true},
+      {"huge.mid", std::string(kOneNoteTune), "larger than 4 MB", 4 * kMegabyte + 1},
       {"missing.wav", std::nullopt},
       {"empty.wav", ""},
       {"no-frames.wav", toneWav(22050, 1, 500, 0)},
@@ -79,15 +93,29 @@ TEST_F(EngineSoundSystemTest, BrokenTuneOrSampleFailsInOneLineAndThePreviousSamp
       {"cut.wav", tone.substr(0, tone.size() / 2)},
       {"text.wav", "not audio at all\n"},
       {"one-frame.wav", toneWav(96000, 1, 500, 1.5 / 96000)},  // less than one output frame
+      {"fifo.wav", std::nullopt, "FIFO", 0, true},
+      {"1-hz.wav", wavHeader(1, 1, kMegabyte), "1 Hz", 44 + kMegabyte},
+      {"50-hz.wav", toneWav(50, 1, 5, 1.0), "50 Hz"},
+      {"max-hz.wav", wavHeader(0x7FFFFFFF, 8, 16), "2147483647 Hz", 44 + 16},
+      {"9-channels.wav", toneWav(22050, 9, 500, 0.1), "9 channels"},
+      {"11-seconds.wav", toneWav(8000, 1, 500, 11), "10 seconds"},
+      {"33-mb.wav", wavHeader(192000, 8, 33 * kMegabyte), "larger than 32 MB", 44 + 33 * kMegabyte},
   };
-  writeFile(dir / "long.wav", toneWav(22050, 1, 440, 3.0));
+  writeFile(dir / "long.wav", toneWav(22050, 1, 440, 6.0));
   ASSERT_TRUE(play("long.wav"));
-  for (const auto& [name, bytes] : broken) {
-    if (bytes) writeFile(dir / name, *bytes);
-    EngineSoundSystem tune{engine, dir / name};
+  for (const auto& [name, bytes, reason, holeTo, fifo] : broken) {
+    const std::string path = dir / name;
+    if (bytes) writeFile(path, *bytes);
+    if (holeTo != 0) std::filesystem::resize_file(path, holeTo);
+    if (fifo) makeFifo(path);
+    EngineSoundSystem tune{engine, path};
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(std::string_view(name).ends_with(".mid") ? tune.setUpAudio() : play(name)) << name;
-    EXPECT_TRUE(saidOneLineAbout(name));
+    bool played = true;
+    EXPECT_TRUE(returnsWithoutAWriter(path, [&] {
+      played = std::string_view(name).ends_with(".mid") ? tune.setUpAudio() : play(name);
+    }));
+    EXPECT_FALSE(played) << name;
+    EXPECT_TRUE(saidOneLineAbout(name, reason));
     EXPECT_GT(toneAmplitude(renderMono(engine, 0.2), 440), 0.4) << name;
   }
 }

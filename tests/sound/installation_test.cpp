@@ -3,7 +3,9 @@
 #include "core/midi_words.h"
 #include "platform/sound/sound_services.h"
 #include "platform/sound/soundfont_choice.h"
+#include "platform/sound/synthesizer.h"
 #include "sound_test_support.h"
+#include "tests/support/fifo_guard.h"
 
 namespace quavix::test {
 
@@ -57,6 +59,23 @@ TEST(Installation, SoundFontIsTheOverrideAloneWhenSetElseTheDebianOne) {
   }
   const std::filesystem::path standard[] = {"/missing.sf2", "/etc/passwd", timGM};
   EXPECT_EQ(chooseSoundFont(nullptr, standard).path, timGM);
+}
+
+// Read as a SoundFont, a FIFO would hold the start-up for good.
+TEST(Installation, FifoAsTheSoundFontIsRefusedAtOnce) {
+  const TempDir dir;
+  const std::string fifo = dir / "fifo.sf2";
+  makeFifo(fifo);
+  const std::filesystem::path standard[] = {fifo};
+  EXPECT_TRUE(returnsWithoutAWriter(fifo, [&] {
+    const ScopedEnv env("QUAVIX_SOUNDFONT", fifo.c_str());
+    EXPECT_FALSE(chooseSoundFont().path);
+    EXPECT_FALSE(chooseSoundFont(nullptr, standard).path);
+  }));
+  std::string problem;
+  EXPECT_TRUE(
+      returnsWithoutAWriter(fifo, [&] { EXPECT_FALSE(Synthesizer::create(fifo, 1.0, problem)); }));
+  EXPECT_NE(problem.find("FIFO"), std::string::npos) << problem;
 }
 
 }  // namespace quavix::test

@@ -45,19 +45,27 @@ inline double semitoneContrast(const Signal& signal, double hz) {
          std::max(toneAmplitude(signal, hz / semitone), toneAmplitude(signal, hz * semitone));
 }
 
+// Little-endian, as on the hosts this runs on.
+inline std::string littleEndian(uint32_t value, int bytes) {
+  return std::string(reinterpret_cast<char*>(&value), bytes);
+}
+
+// The header of a 16-bit PCM WAV file whose sound of `dataBytes` follows; the rate and channels
+// are what it claims, however odd.
+inline std::string wavHeader(uint32_t rate, uint32_t channels, uint32_t dataBytes) {
+  const auto le = littleEndian;
+  return "RIFF" + le(36 + dataBytes, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(channels, 2) +
+         le(rate, 4) + le(rate * channels * 2, 4) + le(channels * 2, 2) + le(16, 2) + "data" +
+         le(dataBytes, 4);
+}
+
 // A 16-bit WAV file of a sine tone at half of full scale, the same in every channel.
 inline std::string toneWav(uint32_t rate, uint32_t channels, double hz, double seconds) {
-  // Little-endian, as on the hosts this runs on.
-  const auto le = [](uint32_t value, int bytes) {
-    return std::string(reinterpret_cast<char*>(&value), bytes);
-  };
   const auto frames = static_cast<uint32_t>(seconds * rate), dataBytes = frames * channels * 2;
-  std::string out = "RIFF" + le(36 + dataBytes, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) +
-                    le(channels, 2) + le(rate, 4) + le(rate * channels * 2, 4) +
-                    le(channels * 2, 2) + le(16, 2) + "data" + le(dataBytes, 4);
+  std::string out = wavHeader(rate, channels, dataBytes);
   for (uint32_t i = 0; i < frames * channels; ++i) {
     const double x = std::sin(2 * std::numbers::pi * hz * (i / channels) / rate);
-    out += le(static_cast<uint16_t>(std::lround(16383 * x)), 2);
+    out += littleEndian(static_cast<uint16_t>(std::lround(16383 * x)), 2);
   }
   return out;
 }
@@ -86,12 +94,15 @@ struct ScopedEnv {
 };
 
 // Whether stderr, captured since testing::internal::CaptureStderr(), holds one line naming
-// `subject`, or nothing at all when `subject` is empty.
-inline testing::AssertionResult saidOneLineAbout(const std::string& subject) {
+// `subject` and saying `reason`, or nothing at all when `subject` is empty.
+inline testing::AssertionResult saidOneLineAbout(const std::string& subject,
+                                                 const std::string& reason = "") {
   const std::string said = testing::internal::GetCapturedStderr();
   const bool right = subject.empty() ? said.empty()
                                      : said.find('\n') + 1 == said.size() &&
-                                           said.find(subject) != std::string::npos;
+                                           said.find(subject) != std::string::npos &&
+                                           said.find(reason) != std::string::npos &&
+                                           said.find("()") == std::string::npos;
   return right ? testing::AssertionSuccess() : testing::AssertionFailure() << "stderr: " << said;
 }
 

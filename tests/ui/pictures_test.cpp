@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QRect>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "platform/files/qt_picture_files.h"
+#include "tests/support/fifo_guard.h"
 
 namespace quavix {
 namespace {
@@ -60,6 +64,36 @@ INSTANTIATE_TEST_SUITE_P(
       const std::string file = info.param.file;
       return file.substr(0, file.find('.'));
     });
+
+// Pictures of the same names in the working directory: the clef pictures are read from there,
+// the window's own pictures never; a FIFO is refused at once.
+TEST(PictureFiles, WorkingDirectoryReplacesOnlyTheClefPictures) {
+  namespace fs = std::filesystem;
+  const fs::path previous = fs::current_path();
+  const QTemporaryDir dir;
+  fs::current_path(dir.path().toStdString());
+  QImage stranger(2, 2, QImage::Format_RGB32);
+  stranger.fill(Qt::red);
+  for (const char* name : {"card.bmp", "note_up.png", "note_down.png", "icon.png", "wodedi.bmp"}) {
+    ASSERT_TRUE(stranger.save(name));
+  }
+  test::makeFifo("wode.bmp");
+  QtPictureFiles files;
+  const auto card = files.loadBuiltIn("card.bmp");
+  ASSERT_TRUE(card);
+  EXPECT_EQ(card->width, 80);
+  for (const char* name : {"note_up.png", "note_down.png", "icon.png"}) {
+    const QImage image = readBuiltInImage(name);
+    EXPECT_FALSE(image.isNull() || image.size() == stranger.size()) << name;
+  }
+  const auto bass = files.load("wodedi.bmp");
+  ASSERT_TRUE(bass);
+  EXPECT_EQ(bass->width, 2);
+  std::shared_ptr<const Picture> treble;
+  EXPECT_TRUE(test::returnsWithoutAWriter("wode.bmp", [&] { treble = files.load("wode.bmp"); }));
+  EXPECT_FALSE(treble);
+  fs::current_path(previous);
+}
 
 }  // namespace
 }  // namespace quavix

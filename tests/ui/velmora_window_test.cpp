@@ -3,6 +3,8 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QtTest>
+#include <algorithm>
+#include <cmath>
 #include <memory>
 #include <string>
 #include <utility>
@@ -13,6 +15,7 @@
 #include "core/note_model.h"
 #include "platform/files/qt_picture_files.h"
 #include "ui/band_menu.h"
+#include "ui/card_widget.h"
 #include "ui/keyboard_widget.h"
 
 namespace quavix {
@@ -69,12 +72,45 @@ struct Rig : MidiOutput, SoundSystem, ScoreStorage, SettingsStore {
   void saveSettings(const PlayerSettings&) override { log.push_back("saveSettings"); }
 };
 
+// The WCAG contrast ratio of two colours, 1 to 21.
+double contrast(QRgb a, QRgb b) {
+  const auto luminance = [](QRgb c) {
+    const auto linear = [](int v) {
+      const double x = v / 255.0;
+      return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// How well a control's text stands out: the best contrast of a pixel that the text changes
+// against what is there without it. Glyph cores reach the full ink colour.
+double textContrast(QWidget* widget) {
+  const QImage with = widget->grab().toImage();
+  const QString text = widget->property("text").toString();
+  widget->setProperty("text", QString());
+  const QImage without = widget->grab().toImage();
+  widget->setProperty("text", text);
+  double best = 0;
+  for (int y = 0; y < with.height(); ++y) {
+    for (int x = 0; x < with.width(); ++x) {
+      if (with.pixel(x, y) != without.pixel(x, y)) {
+        best = std::max(best, contrast(with.pixel(x, y), without.pixel(x, y)));
+      }
+    }
+  }
+  return best;
+}
+
 }  // namespace
 
 class VelmoraWindowTest : public QObject {
   Q_OBJECT
 
   std::unique_ptr<Rig> rig_;
+  QPalette normal_;
 
   VelmoraWindow& window() { return rig_->window; }
   QWidget* widget(const char* name, int index = -1) { return window().controlWidget(name, index); }
@@ -85,14 +121,18 @@ class VelmoraWindowTest : public QObject {
   }
   Messages sent() { return std::exchange(rig_->messages, {}); }
 
- private slots:
-  void init() {
+  void open() {
     rig_ = std::make_unique<Rig>();
     rig_->velmora.Form_Load();
     window().mirror();
     window().show();
     QVERIFY(QTest::qWaitForWindowExposed(&window()));
   }
+
+ private slots:
+  void initTestCase() { normal_ = QApplication::palette(); }
+  void init() { open(); }
+  void cleanup() { QApplication::setPalette(normal_); }
 
   void opensAfterTheScoresAndMidiWithItsWidgetsInPlace() {
     QCOMPARE(rig_->log, (Log{"loadScores", "midiOutOpen 0", "setUpAudio"}));
@@ -156,6 +196,36 @@ class VelmoraWindowTest : public QObject {
     const GameState& s = rig_->velmora.state();
     QCOMPARE(widget("Picture1")->pos(),
              QPoint(qRound(s.noteLeft / 15.0), qRound((s.noteFallY - 500) / 15.0)));
+  }
+
+  // Light text on dark ground, as a dark desktop scheme has it. The first card of a learning
+  // game at 50 points is middle C, whose ledger line must not vanish into the white card.
+  void aDarkSchemeLeavesEveryTextAndLineLegible() {
+    QPalette dark(QColor(45, 45, 45), QColor(30, 30, 30));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+      dark.setColor(role, QColor(235, 235, 235));
+    }
+    QApplication::setPalette(dark);
+    open();
+    const std::pair<const char*, int> texts[] = {{"Text1", -1},  {"Text2", -1},  {"Command3", -1},
+                                                 {"Option1", 0}, {"Option1", 1}, {"Option1", 2},
+                                                 {"Option2", 0}, {"Option2", 1}};
+    for (const auto& [name, index] : texts) {
+      QVERIFY2(textContrast(widget(name, index)) >= 4.5, name);
+    }
+    QTest::mouseClick(widget("Command3"), Qt::LeftButton);
+    rig_->velmora.Timer1_Timer();
+    window().mirror();
+    for (const char* name : {"Command3", "Label2"}) {
+      QVERIFY2(textContrast(widget(name)) >= 4.5, name);
+    }
+    const CardModel& card = rig_->velmora.controls().picture1;
+    QCOMPARE(card.lines.size(), size_t{1});
+    const LedgerLine& line = card.lines.front();
+    const QImage face = window().card()->image();
+    for (int x = layout::toPixels(line.x1); x < layout::toPixels(line.x2); ++x) {
+      QCOMPARE(face.pixel(x, layout::toPixels(line.y1)), qRgb(0, 0, 0));
+    }
   }
 
   // MIDI is closed before the scores are saved, once however often the unload runs.
