@@ -4,7 +4,6 @@ namespace quavix {
 
 Controls initialControls() {
   Controls c;
-  c.command3Caption = kCaptionStart;
   c.command4Enabled = false;
   c.whiteKeyColours.fill(kWhite);
   c.option1Selected = {true, false, false};
@@ -14,6 +13,10 @@ Controls initialControls() {
   c.image1[0] = {360, 255, true};
   c.image1[1] = {360, 315, true};
   return c;
+}
+
+const char* command3Caption(const Controls& controls) {
+  return controls.gameRunning ? kCaptionStop : kCaptionStart;
 }
 
 }  // namespace quavix
