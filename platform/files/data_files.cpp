@@ -13,21 +13,30 @@ DataFolders defaultDataFolders() {
   return {installed, QUAVIX_SOURCE_ASSETS};
 }
 
-std::filesystem::path findDataFile(std::string_view name, const DataFolders& folders) {
+std::filesystem::path findDataFile(std::string_view name, std::string_view set,
+                                   const DataFolders& folders) {
   const std::filesystem::path local{name};
   std::error_code ec;
   if (std::filesystem::exists(local, ec)) return local;
   for (const auto* dir : {&folders.installed, &folders.source}) {
     if (dir->empty()) continue;
-    auto candidate = *dir / local;
+    auto candidate = *dir / set / local;
     if (std::filesystem::exists(candidate, ec)) return candidate;
   }
   return local;
 }
 
-std::filesystem::path findDataFile(std::string_view name) {
+std::filesystem::path findDataFile(std::string_view name, std::string_view set) {
   static const DataFolders folders = defaultDataFolders();
-  return findDataFile(name, folders);
+  return findDataFile(name, set, folders);
+}
+
+std::filesystem::path findDataFile(std::string_view name, const DataFolders& folders) {
+  return findDataFile(name, std::string_view{}, folders);
+}
+
+std::filesystem::path findDataFile(std::string_view name) {
+  return findDataFile(name, std::string_view{});
 }
 
 }  // namespace quavix

@@ -17,5 +17,10 @@ DataFolders defaultDataFolders();
 // the working-directory path, so that the caller's open fails and names the file.
 std::filesystem::path findDataFile(std::string_view name, const DataFolders& folders);
 std::filesystem::path findDataFile(std::string_view name);
+// As above, but the folders' copy comes from their subfolder `set` (one of several shipped sets
+// of a file); the working directory's own file still comes first.
+std::filesystem::path findDataFile(std::string_view name, std::string_view set,
+                                   const DataFolders& folders);
+std::filesystem::path findDataFile(std::string_view name, std::string_view set);
 
 }  // namespace quavix
