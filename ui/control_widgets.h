@@ -5,14 +5,16 @@
 #include <QLineEdit>
 #include <QWidget>
 
-#include "ui/colour_button.h"
 #include "core/window_layout.h"
+#include "ui/colour_button.h"
 #include "ui/option_box.h"
 
 // Builds the widget of one layout row, placed, coloured, captioned and in its initial state.
 namespace quavix::control_widgets {
 
 QRect pixelGeometry(const layout::ControlSpec& spec);
+// Shows the row's text in the interface's language on its text box, button, option or label.
+void showText(QWidget* widget, const layout::ControlSpec& spec);
 // Text boxes are decorations: the player can neither edit nor select their text.
 QLineEdit* makeTextBox(const layout::ControlSpec& spec, QWidget* parent);
 ColourButton* makeButton(const layout::ControlSpec& spec, QWidget* parent);
