@@ -31,9 +31,9 @@ TEST_F(SettingsFileTest, WhatIsSavedComesBack) {
 }
 
 TEST_F(SettingsFileTest, DamagedFilesGiveTheDefaultsAndAreReplacedOnSave) {
-  for (const std::string& bytes : {std::string("\x00\xff\xfe[[[=\n\x01", 9),
-                                   std::string("[sound]\nbackgroundMusic=perhaps\n"),
-                                   std::string("[interface]\nlanguage=English\n")}) {
+  for (const std::string& bytes :
+       {std::string("\x00\xff\xfe[[[=\n\x01", 9), std::string("[sound]\nbackgroundMusic=perhaps\n"),
+        std::string("[interface]\nlanguage=English\n")}) {
     write(bytes);
     EXPECT_EQ(SettingsFile(path).loadSettings(), PlayerSettings{}) << bytes;
     PlayerSettings chosen;
