@@ -6,7 +6,6 @@ namespace quavix {
 
 Controls initialControls() {
   Controls c;
-  c.command3Caption = kCaptionStart;
   c.command4Enabled = false;
   c.whiteKeyColours.fill(kWhite);
   c.option1Selected = {true, false, false};
@@ -19,6 +18,10 @@ Controls initialControls() {
     c.image1[i] = {image.left, image.top, true};
   }
   return c;
+}
+
+const char* command3Caption(const Controls& controls) {
+  return controls.gameRunning ? kCaptionStop : kCaptionStart;
 }
 
 }  // namespace quavix

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "core/interfaces/picture_files.h"
+#include "core/translatable.h"
 
 namespace quavix {
 
@@ -34,6 +35,7 @@ struct LedgerLine {
 struct ImageModel {
   int left = 0, top = 0;  // twips, in the card
   bool visible = true;
+  bool operator==(const ImageModel&) const = default;
 };
 
 struct CardModel {
@@ -42,12 +44,14 @@ struct CardModel {
   // Bumped whenever picture or lines change, so a view redraws the card only then.
   uint64_t revision = 0;
   std::vector<LedgerLine> lines;
+  bool operator==(const CardModel&) const = default;
 };
 
 // The properties of the window's controls that change at run time. Handlers write it; the Qt
 // window mirrors it onto its widgets.
 struct Controls {
-  std::string command3Caption;
+  // A game runs, or a test whose time is up waits to be closed: Command3 offers to stop.
+  bool gameRunning = false;
   bool command4Enabled = false;
   std::array<Colour, 33> whiteKeyColours{};
   bool frame1Enabled = true;
@@ -62,10 +66,14 @@ struct Controls {
   std::array<ImageModel, 2> image1;
   bool timer1Enabled = false;
   bool timer2Enabled = false;
+  bool operator==(const Controls&) const = default;
 };
 
-inline const char* const kCaptionStart = "游戏开始";
-inline const char* const kCaptionStop = "游戏结束";
+inline const char* const kCaptionStart = QUAVIX_TEXT("Velmora", "游戏开始");
+inline const char* const kCaptionStop = QUAVIX_TEXT("Velmora", "游戏结束");
+
+// The caption follows the running state; nothing reads the state back from it.
+const char* command3Caption(const Controls& controls);
 
 }  // namespace quavix
 

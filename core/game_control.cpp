@@ -40,13 +40,13 @@ void startGame(GameState& state, Controls& controls) {
   }
   controls.timer1Enabled = true;
   setFramesEnabled(controls, false);
-  controls.command3Caption = kCaptionStop;
+  controls.gameRunning = true;
 }
 
 }  // namespace
 
 void Command3_Click(GameState& state, Controls& controls) {
-  if (controls.command3Caption == kCaptionStart) {
+  if (!controls.gameRunning) {
     startGame(state, controls);
   } else {
     stopGame(state, controls);
@@ -62,7 +62,7 @@ void stopGame(GameState& state, Controls& controls) {
   setFramesEnabled(controls, true);
   placeCard(state, controls);
   whitenAnswerKey(state, controls);
-  controls.command3Caption = kCaptionStart;
+  controls.gameRunning = false;
 }
 
 void Command4_Click(GameState& state) { state.scores.fill(0); }

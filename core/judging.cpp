@@ -24,8 +24,7 @@ constexpr std::array<std::string_view, 7> kSampleFiles = {"7.wav", "8.wav", "2.w
 
 // Only a running game is judged, and a test only until its time is up.
 bool pressIsJudged(const GameState& state, const Controls& controls) {
-  return controls.command3Caption == kCaptionStop &&
-         (!testModeSelected(controls) || !testTimeIsUp(state));
+  return controls.gameRunning && (!testModeSelected(controls) || !testTimeIsUp(state));
 }
 
 int16_t& currentWeight(GameState& state) {

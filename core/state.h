@@ -27,6 +27,8 @@ struct GameState {
   int16_t testTicks = 0;
   std::array<int16_t, kWhiteKeyCount> whiteKeyOffsets{};
   std::array<int16_t, kBlackKeyCount> blackKeyOffsets{};
+
+  bool operator==(const GameState&) const = default;
 };
 
 }  // namespace quavix

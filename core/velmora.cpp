@@ -26,6 +26,7 @@ Velmora::Velmora(VelmoraServices services)
     : services_(services),
       controls_(initialControls()),
       settings_(services_.settings.loadSettings()) {
+  services_.sound.setNoteNameLanguage(settings_.language);
   controls_.picture1.picture = services_.pictures.loadBuiltIn(kCardPictureFile);
   // The card starts out of sight, so the game goes on with a blank card.
   if (!controls_.picture1.picture) {
@@ -90,6 +91,8 @@ void Velmora::Timer2_Timer() { quavix::Timer2_Timer(state_, controls_); }
 
 void Velmora::changeSettings(const PlayerSettings& settings) {
   if (settings == settings_) return;
+  if (settings.language != settings_.language)
+    services_.sound.setNoteNameLanguage(settings.language);
   settings_ = settings;
   services_.settings.saveSettings(settings_);
 }

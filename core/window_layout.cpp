@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/state.h"
+#include "core/translatable.h"
 
 namespace quavix::layout {
 
@@ -25,7 +26,7 @@ constexpr std::array<int, kBlackKeyCount> kBlackKeyLefts = {
     1080, 1440, 2160, 2520, 2880, 3600, 3960,  4680,  5040,  5400,  6120, 6480,
     7200, 7560, 7920, 8640, 9000, 9720, 10080, 10440, 11160, 11520, 360};
 
-constexpr std::string_view kInformationLine = "点出音符对应的琴键";
+constexpr std::string_view kInformationLine = QUAVIX_TEXT("Velmora", "点出音符对应的琴键");
 
 ControlSpec row(Kind kind, std::string_view name, int index, std::string_view container,
                 TwipRect rect) {
@@ -82,17 +83,19 @@ std::vector<ControlSpec> buildTable() {
   constexpr Colour kOrange = 0x000080FF;
   std::vector<ControlSpec> t;
   t.push_back(textBox("Text2", {3960, 3120, 4575, 495}, kInformationLine, {"隶书", 21.75, 400}));
-  t.push_back(textBox("Text1", {1800, 960, 8655, 1455}, "  Quavix2.0版  ", {"幼圆", 48, 700}));
-  t.push_back(button("Command4", {1680, 5040, 975, 495}, 0x00FF80FF, "分数清零"));
+  t.push_back(textBox("Text1", {1800, 960, 8655, 1455}, QUAVIX_TEXT("Velmora", "  Quavix2.0版  "),
+                      {"幼圆", 48, 700}));
+  t.push_back(
+      button("Command4", {1680, 5040, 975, 495}, 0x00FF80FF, QUAVIX_TEXT("Velmora", "分数清零")));
   for (int j = 0; j < kBlackKeyCount; ++j) t.push_back(key(true, j));
   for (int i = 1; i < kWhiteKeyCount; ++i) t.push_back(key(false, i));
   t.push_back(row(Kind::GroupBox, "Frame2", -1, {}, {2760, 4920, 2775, 855}));
-  t.push_back(option("Option1", 2, "Frame2", 1920, kGreen, "混 合"));
-  t.push_back(option("Option1", 1, "Frame2", 1080, kGreen, "低音谱"));
-  t.push_back(option("Option1", 0, "Frame2", 240, kGreen, "高音谱"));
+  t.push_back(option("Option1", 2, "Frame2", 1920, kGreen, QUAVIX_TEXT("Velmora", "混 合")));
+  t.push_back(option("Option1", 1, "Frame2", 1080, kGreen, QUAVIX_TEXT("Velmora", "低音谱")));
+  t.push_back(option("Option1", 0, "Frame2", 240, kGreen, QUAVIX_TEXT("Velmora", "高音谱")));
   t.push_back(row(Kind::GroupBox, "Frame1", -1, {}, {6720, 4920, 1695, 855}));
-  t.push_back(option("Option2", 1, "Frame1", 840, kOrange, "测试  模式"));
-  t.push_back(option("Option2", 0, "Frame1", 0, kOrange, "学习  模式"));
+  t.push_back(option("Option2", 1, "Frame1", 840, kOrange, QUAVIX_TEXT("Velmora", "测试  模式")));
+  t.push_back(option("Option2", 0, "Frame1", 0, kOrange, QUAVIX_TEXT("Velmora", "学习  模式")));
   // Its caption is the game's running state, so the controls model writes it.
   t.push_back(button("Command3", {480, 5040, 975, 495}, 0x00FFFF80, {}));
   t.push_back(row(Kind::PictureBox, "Picture2", -1, {}, {120, 4800, 11895, 1095}));
@@ -100,7 +103,7 @@ std::vector<ControlSpec> buildTable() {
   score.font = FontSpec{"宋体", 18, 400};
   t.push_back(score);
   ControlSpec middleC = label("Label1", {5600, 240, 375, 735}, kWhite);
-  middleC.text = "  中   央        C ";
+  middleC.text = QUAVIX_TEXT("Velmora", "  中   央        C ");
   t.push_back(middleC);
   t.push_back(key(false, 0));
   ControlSpec card = row(Kind::PictureBox, "Picture1", -1, {}, {3720, -1225, 1190, 1200});

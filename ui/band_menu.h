@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QActionGroup>
 #include <QMenu>
 #include <functional>
 
@@ -22,9 +23,12 @@ class BandMenu : public QMenu {
   void rebuild();
   // A check entry for one yes-or-no setting.
   void addToggle(const QString& text, bool PlayerSettings::*setting);
+  // One entry per language, each named in its own language.
+  void addLanguages();
 
   Velmora& velmora_;
   Run run_;
+  QActionGroup* languages_;
 };
 
 }  // namespace quavix

@@ -4,14 +4,13 @@
 
 #include "ui/colours.h"
 #include "ui/fonts.h"
+#include "ui/shown_text.h"
 
 namespace quavix::control_widgets {
 
 namespace {
 
-QString text(const layout::ControlSpec& spec) {
-  return QString::fromUtf8(spec.text.data(), static_cast<qsizetype>(spec.text.size()));
-}
+QString text(const layout::ControlSpec& spec) { return shownText(spec.text); }
 
 void place(QWidget* widget, const layout::ControlSpec& spec) {
   widget->setGeometry(pixelGeometry(spec));
@@ -34,13 +33,24 @@ QRect pixelGeometry(const layout::ControlSpec& spec) {
                layout::toPixels(r.height));
 }
 
+void showText(QWidget* widget, const layout::ControlSpec& spec) {
+  if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+    box->setText(text(spec));
+    box->setCursorPosition(0);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    button->setText(text(spec));
+  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(text(spec));
+  }
+}
+
 QLineEdit* makeTextBox(const layout::ControlSpec& spec, QWidget* parent) {
-  auto* box = new QLineEdit(text(spec), parent);
+  auto* box = new QLineEdit(parent);
   box->setReadOnly(true);
   box->setFrame(false);
   box->setFocusPolicy(Qt::NoFocus);
   box->setAttribute(Qt::WA_TransparentForMouseEvents);
-  box->setCursorPosition(0);
+  showText(box, spec);
   setColours(box, spec, QPalette::Base, QPalette::Text);
   place(box, spec);
   return box;

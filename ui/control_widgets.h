@@ -13,6 +13,8 @@
 namespace quavix::control_widgets {
 
 QRect pixelGeometry(const layout::ControlSpec& spec);
+// Shows the row's text in the interface's language on its text box, button, option or label.
+void showText(QWidget* widget, const layout::ControlSpec& spec);
 // Text boxes are decorations: the player can neither edit nor select their text.
 QLineEdit* makeTextBox(const layout::ControlSpec& spec, QWidget* parent);
 ColourButton* makeButton(const layout::ControlSpec& spec, QWidget* parent);

@@ -14,6 +14,7 @@
 #include "ui/colours.h"
 #include "ui/control_widgets.h"
 #include "ui/keyboard_widget.h"
+#include "ui/shown_text.h"
 
 namespace quavix {
 
@@ -33,8 +34,6 @@ QImage readShippedImage(std::string_view name) {
   if (image.isNull()) std::cerr << "quavix: cannot read the picture " << name << '\n';
   return image;
 }
-
-QString qText(const std::string& text) { return QString::fromStdString(text); }
 
 QPoint pixelPosition(int leftTwips, int topTwips) {
   return QPoint(layout::toPixels(leftTwips), layout::toPixels(topTwips));
@@ -57,6 +56,7 @@ VelmoraWindow::VelmoraWindow(Velmora& velmora) : velmora_(velmora) {
   }
   setWindowIcon(icon);
 
+  language_.use(velmora_.settings().language);
   buildControls();
   stackControls();
   timer1_.setTimerType(Qt::PreciseTimer);
@@ -184,7 +184,8 @@ void VelmoraWindow::mirror() {
     }
   };
 
-  if (changed(&Controls::command3Caption)) command3_->setText(qText(now.command3Caption));
+  language_.use(velmora_.settings().language);
+  if (changed(&Controls::gameRunning) || changed(&Controls::label2Caption)) showCaptions(now);
   if (changed(&Controls::command4Enabled)) command4_->setEnabled(now.command4Enabled);
   if (changed(&Controls::whiteKeyColours)) keyboard_->setWhiteKeyColours(now.whiteKeyColours);
   if (changed(&Controls::frame1Enabled)) frame1_->setEnabled(now.frame1Enabled);
@@ -202,7 +203,6 @@ void VelmoraWindow::mirror() {
   if (changed(&Controls::text1Visible)) text1_->setVisible(now.text1Visible);
   if (changed(&Controls::text2Visible)) text2_->setVisible(now.text2Visible);
   if (changed(&Controls::label1Visible)) label1_->setVisible(now.label1Visible);
-  if (changed(&Controls::label2Caption)) label2_->setText(qText(now.label2Caption));
 
   const CardModel& card = now.picture1;
   card_->showCard(card);
@@ -222,6 +222,23 @@ void VelmoraWindow::mirror() {
   if (changed(&Controls::timer1Enabled)) setRunning(timer1_, now.timer1Enabled);
   if (changed(&Controls::timer2Enabled)) setRunning(timer2_, now.timer2Enabled);
   shown_ = now;
+}
+
+void VelmoraWindow::showCaptions(const Controls& now) {
+  command3_->setText(shownText(command3Caption(now)));
+  label2_->setText(shownScoreCaption(now.label2Caption));
+}
+
+void VelmoraWindow::showTexts() {
+  for (const layout::ControlSpec& spec : layout::controlTable()) {
+    if (!spec.text.empty()) showText(controlWidget(spec.name, spec.index), spec);
+  }
+  showCaptions(velmora_.controls());
+}
+
+void VelmoraWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) showTexts();
+  QWidget::changeEvent(event);
 }
 
 void VelmoraWindow::paintEvent(QPaintEvent*) {

@@ -11,6 +11,7 @@
 
 #include "core/controls_model.h"
 #include "core/velmora.h"
+#include "ui/interface_language.h"
 
 class QLabel;
 class QLineEdit;
@@ -51,9 +52,13 @@ class VelmoraWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
   // The band's menu: a right click on the band, or the Menu key anywhere in the window.
   void contextMenuEvent(QContextMenuEvent* event) override;
+  // A new language shows every text again, and nothing else.
+  void changeEvent(QEvent* event) override;
 
  private:
   void buildControls();
+  void showTexts();
+  void showCaptions(const Controls& now);
   void stackControls();
   void connectHandlers();
   template <typename Handler>
@@ -79,6 +84,7 @@ class VelmoraWindow : public QWidget {
   QTimer timer1_;
   QTimer timer2_;
   std::optional<Controls> shown_;
+  InterfaceLanguage language_;
   bool painted_ = false;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/interfaces/note_sample_player.h"
+#include "core/player_settings.h"
 
 namespace quavix {
 
@@ -9,6 +10,9 @@ class SoundSystem : public NoteSamplePlayer {
  public:
   // Starts the looping tune. False when a step failed; the program goes on without it.
   virtual bool setUpAudio() = 0;
+  // The note names are said in this language from the next sample on; a player's own file of a
+  // sample's name in the working directory is played in every language.
+  virtual void setNoteNameLanguage(Language language) = 0;
 };
 
 }  // namespace quavix

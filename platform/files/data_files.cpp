@@ -22,12 +22,21 @@ DataFolders defaultDataFolders() {
   return {installed, QUAVIX_SOURCE_ASSETS};
 }
 
-std::filesystem::path findDataFile(std::string_view name, const DataFolders& folders) {
+std::filesystem::path findDataFile(std::string_view name, std::string_view set,
+                                   const DataFolders& folders) {
   const std::filesystem::path local{name};
   std::error_code ec;
   if (std::filesystem::exists(local, ec)) return local;
-  const auto builtIn = findBuiltInFile(name, folders);
+  const auto builtIn = findBuiltInFile((std::filesystem::path(set) / local).string(), folders);
   return std::filesystem::exists(builtIn, ec) ? builtIn : local;
+}
+
+std::filesystem::path findDataFile(std::string_view name, std::string_view set) {
+  return findDataFile(name, set, folders());
+}
+
+std::filesystem::path findDataFile(std::string_view name, const DataFolders& folders) {
+  return findDataFile(name, std::string_view{}, folders);
 }
 
 std::filesystem::path findDataFile(std::string_view name) { return findDataFile(name, folders()); }

@@ -18,6 +18,11 @@ DataFolders defaultDataFolders();
 // working-directory path, so that the caller's open fails and names the file.
 std::filesystem::path findDataFile(std::string_view name, const DataFolders& folders);
 std::filesystem::path findDataFile(std::string_view name);
+// As above, but the folders' copy comes from their subfolder `set` (one of several shipped sets
+// of a file); the working directory's own file still comes first.
+std::filesystem::path findDataFile(std::string_view name, std::string_view set,
+                                   const DataFolders& folders);
+std::filesystem::path findDataFile(std::string_view name, std::string_view set);
 
 // Where a picture that is part of the window is read from: the folders only, never the working
 // directory. When neither has it, the path in the installed folder.

@@ -2,13 +2,18 @@
 
 #include <QSettings>
 #include <QStandardPaths>
+#include <array>
 #include <iostream>
+#include <utility>
 
 namespace quavix {
 
 namespace {
 
 constexpr char kBackgroundMusic[] = "sound/backgroundMusic";
+constexpr char kLanguage[] = "interface/language";
+constexpr std::array<std::pair<Language, const char*>, 2> kLanguageNames = {
+    {{Language::Chinese, "zh"}, {Language::English, "en"}}};
 
 QString qPath(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
@@ -24,6 +29,25 @@ bool readBool(const QSettings& file, const char* key, bool fallback) {
   return fallback;
 }
 
+Language readLanguage(const QSettings& file, Language fallback) {
+  const QVariant value = file.value(kLanguage);
+  if (!value.isValid()) return fallback;
+  const QString text = value.toString().trimmed();
+  for (const auto& [language, name] : kLanguageNames) {
+    if (text == QLatin1String(name)) return language;
+  }
+  std::cerr << "quavix: ignoring the setting " << kLanguage << " in "
+            << file.fileName().toStdString() << ": not zh or en\n";
+  return fallback;
+}
+
+const char* languageName(Language language) {
+  for (const auto& [known, name] : kLanguageNames) {
+    if (known == language) return name;
+  }
+  return kLanguageNames.front().second;
+}
+
 }  // namespace
 
 SettingsFile::SettingsFile(std::filesystem::path path) : path_(std::move(path)) {}
@@ -37,6 +61,7 @@ PlayerSettings SettingsFile::loadSettings() {
     return settings;
   }
   settings.backgroundMusic = readBool(file, kBackgroundMusic, settings.backgroundMusic);
+  settings.language = readLanguage(file, settings.language);
   return settings;
 }
 
@@ -45,6 +70,7 @@ void SettingsFile::saveSettings(const PlayerSettings& settings) {
   // A damaged file would otherwise keep its unreadable lines beside the new ones.
   file.clear();
   file.setValue(kBackgroundMusic, settings.backgroundMusic);
+  file.setValue(kLanguage, QLatin1String(languageName(settings.language)));
   file.sync();
   if (file.status() != QSettings::NoError) {
     std::cerr << "quavix: cannot write the settings file " << path_.string() << '\n';

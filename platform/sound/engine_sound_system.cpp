@@ -38,7 +38,7 @@ bool EngineSoundSystem::setUpAudio() {
 
 bool EngineSoundSystem::playNoteSample(std::string_view fileName) {
   if (!engine_.hasOutput()) return false;
-  const auto path = findDataFile(fileName);
+  const auto path = findDataFile(fileName, noteNameSet_);
   std::string problem;
   auto sample = loadSample(path, problem);
   if (!sample) {
@@ -47,6 +47,10 @@ bool EngineSoundSystem::playNoteSample(std::string_view fileName) {
   }
   engine_.playSample(std::move(sample));
   return true;
+}
+
+void EngineSoundSystem::setNoteNameLanguage(Language language) {
+  noteNameSet_ = language == Language::English ? kEnglishNoteNames : std::string_view{};
 }
 
 }  // namespace quavix

@@ -9,6 +9,8 @@
 namespace quavix {
 
 inline constexpr std::string_view kTuneFileName = "MIDI1084.MID";
+// The data folders' subfolder of the English note names.
+inline constexpr std::string_view kEnglishNoteNames = "en";
 
 // The background tune and the note-name samples, played by the engine. Both files are found
 // with findDataFile(). Each failure is said in one line on stderr, and the game goes on
@@ -24,10 +26,13 @@ class EngineSoundSystem : public SoundSystem {
   // Reads the file afresh, converts it and starts it in the place of the sample before. Returns
   // once it is loaded; it plays on in the background. When it fails, the sample before plays on.
   bool playNoteSample(std::string_view fileName) override;
+  void setNoteNameLanguage(Language language) override;
 
  private:
   AudioEngine& engine_;
   std::string tuneName_;
+  // The subfolder of the shipped note names; the Chinese ones are the data folder's own.
+  std::string_view noteNameSet_;
 };
 
 }  // namespace quavix

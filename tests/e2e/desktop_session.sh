@@ -112,6 +112,21 @@ card_box() {
   case "$box" in 0x0*|"") echo none ;; *) echo "$box" ;; esac
 }
 
+# How many pixels of the region WxH+X+Y differ between two shots.
+differing() {  # differing SHOT1 SHOT2 REGION
+  local a=$session_dir/region-a.png b=$session_dir/region-b.png
+  convert "$session_dir/$1.png" -crop "$3" +repage "$a"
+  convert "$session_dir/$2.png" -crop "$3" +repage "$b"
+  compare -metric AE "$a" "$b" null: 2>&1 || true
+}
+
+differs() {
+  local n
+  n=$(differing "$@")
+  echo "  $n pixels differ"
+  [ "$n" -gt 0 ]
+}
+
 card_bottom() {
   local box
   box=$(card_box "$1")

@@ -15,7 +15,7 @@ check() {  # check DESCRIPTION COMMAND...
 start_desktop_session
 start_recorder
 
-export XDG_DATA_HOME=$session_dir/data
+export XDG_DATA_HOME=$session_dir/data XDG_CONFIG_HOME=$session_dir/config
 cd "$session_dir"
 "$quavix" 2>"$session_dir/quavix.err" &
 quavix_pid=$!
@@ -31,6 +31,25 @@ check "white key is white" pixel_is idle 14 500 255 255 255
 check "lowest black key is black" pixel_is idle 32 430 0 0 0
 check "white keys have visible edges" pixel_is_dark idle 128 500
 check "no card in sight" test "$(card_box idle)" = none
+
+# --- The language, through the band's menu: its entries come last, English the very last ------
+choose_language() {  # choose_language UPS: the entry that many up from the menu's end
+  xdotool mousemove --window "$wid" 420 380 click 3
+  sleep 0.5
+  for _ in $(seq "$1"); do xdotool key Up; done
+  xdotool key Return
+  sleep 0.5
+}
+settings=$XDG_CONFIG_HOME/quavix/settings.ini
+choose_language 1
+shot english
+check "the start button's caption changes in English" differs idle english 65x33+32+336
+check "the title changes in English" differs idle english 577x97+120+64
+check "English is kept at once" grep -qx 'language=en' "$settings"
+choose_language 2
+shot chinese
+check "back in Chinese the window looks as it did" test "$(differing idle chinese 812x392+0+0)" = 0
+check "Chinese is kept at once" grep -qx 'language=zh' "$settings"
 
 # --- Sound: the tune while idle, a key while held --------------------------------------------
 mark=$(recording_mark); sleep 3

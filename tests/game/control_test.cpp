@@ -8,7 +8,7 @@ namespace quavix {
 
 // The caption, then as 0/1: timer1, timer2, frame1, frame2, command4, text1, text2 enabled/shown.
 static std::string controlState(const Controls& c) {
-  std::string state = c.command3Caption + ' ';
+  std::string state = command3Caption(c) + std::string(" ");
   for (bool on : {c.timer1Enabled, c.timer2Enabled, c.frame1Enabled, c.frame2Enabled,
                   c.command4Enabled, c.text1Visible, c.text2Visible}) {
     state += on ? '1' : '0';

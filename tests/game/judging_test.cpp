@@ -7,7 +7,7 @@ namespace quavix {
 // A running learning game on the treble clef with middle C (key 16) falling at 400.
 static Game onMiddleC(int16_t weight, int16_t score) {
   Game game;
-  game.controls.command3Caption = kCaptionStop;
+  game.controls.gameRunning = true;
   game.state.currentNote = kMiddleC;
   game.state.noteFallY = 400;
   game.weight() = weight;
@@ -38,14 +38,14 @@ TEST(Judging, PressesScoreWeighAndMarkTheAnswerKey) {
 }
 
 TEST(Judging, OnlyARunningGameWithTimeLeftIsJudgedAndATestNeitherSoundsNorMarks) {
-  const std::tuple<const char*, bool, int16_t, bool> cases[] = {
-      {kCaptionStart, false, 0, false}, {kCaptionStart, true, 0, false},
-      {kCaptionStop, false, 3, true},   {kCaptionStop, false, 7, true},
-      {kCaptionStop, true, 2, true},    {kCaptionStop, true, 3, false},
-      {kCaptionStop, true, 4, false}};
-  for (auto [caption, test, testTicks, judged] : cases) {
+  // Running, test mode, testTicks, judged.
+  const std::tuple<bool, bool, int16_t, bool> cases[] = {
+      {false, false, 0, false}, {false, true, 0, false}, {true, false, 3, true},
+      {true, false, 7, true},   {true, true, 2, true},   {true, true, 3, false},
+      {true, true, 4, false}};
+  for (auto [running, test, testTicks, judged] : cases) {
     Game game = onMiddleC(20, 50);
-    game.controls.command3Caption = caption;
+    game.controls.gameRunning = running;
     game.select(0, test);
     game.state.testTicks = testTicks;
     game.pressBlack();

@@ -21,19 +21,24 @@ TEST_F(SettingsFileTest, AMissingFileGivesTheDefaults) {
 }
 
 TEST_F(SettingsFileTest, WhatIsSavedComesBack) {
-  PlayerSettings chosen;
-  chosen.backgroundMusic = false;
-  SettingsFile(path).saveSettings(chosen);
-  EXPECT_EQ(SettingsFile(path).loadSettings(), chosen);
+  for (Language language : {Language::English, Language::Chinese}) {
+    PlayerSettings chosen;
+    chosen.backgroundMusic = false;
+    chosen.language = language;
+    SettingsFile(path).saveSettings(chosen);
+    EXPECT_EQ(SettingsFile(path).loadSettings(), chosen);
+  }
 }
 
 TEST_F(SettingsFileTest, DamagedFilesGiveTheDefaultsAndAreReplacedOnSave) {
-  for (const std::string& bytes : {std::string("\x00\xff\xfe[[[=\n\x01", 9),
-                                   std::string("[sound]\nbackgroundMusic=perhaps\n")}) {
+  for (const std::string& bytes :
+       {std::string("\x00\xff\xfe[[[=\n\x01", 9), std::string("[sound]\nbackgroundMusic=perhaps\n"),
+        std::string("[interface]\nlanguage=English\n")}) {
     write(bytes);
     EXPECT_EQ(SettingsFile(path).loadSettings(), PlayerSettings{}) << bytes;
     PlayerSettings chosen;
     chosen.backgroundMusic = false;
+    chosen.language = Language::English;
     SettingsFile(path).saveSettings(chosen);
     EXPECT_EQ(SettingsFile(path).loadSettings(), chosen) << bytes;
   }

@@ -13,6 +13,7 @@
 #include "core/clock_random.h"
 #include "core/midi_words.h"
 #include "core/note_model.h"
+#include "core/window_layout.h"
 #include "platform/files/qt_picture_files.h"
 #include "ui/band_menu.h"
 #include "ui/card_widget.h"
@@ -33,6 +34,9 @@ Messages keyWords(int offset) {
 // The window on recording services: opening and closing MIDI, the sound set-up and the score
 // file go to one log in order. The tune never starts, and the game has to go on without it.
 struct Rig : MidiOutput, SoundSystem, ScoreStorage, SettingsStore {
+  explicit Rig(PlayerSettings saved = {}) : saved(saved) {}
+
+  PlayerSettings saved;
   Log log;
   Messages messages;
   std::vector<int> scoreAtMessage;
@@ -60,6 +64,9 @@ struct Rig : MidiOutput, SoundSystem, ScoreStorage, SettingsStore {
     return false;
   }
   bool playNoteSample(std::string_view) override { return true; }
+  void setNoteNameLanguage(Language language) override {
+    log.push_back(language == Language::English ? "noteNames en" : "noteNames zh");
+  }
   void loadScores(GameState& state) override {
     log.push_back("loadScores");
     state.scores[0] = 50;
@@ -68,7 +75,7 @@ struct Rig : MidiOutput, SoundSystem, ScoreStorage, SettingsStore {
     log.push_back("saveScores");
     return true;
   }
-  PlayerSettings loadSettings() override { return {}; }
+  PlayerSettings loadSettings() override { return saved; }
   void saveSettings(const PlayerSettings&) override { log.push_back("saveSettings"); }
 };
 
@@ -121,12 +128,24 @@ class VelmoraWindowTest : public QObject {
   }
   Messages sent() { return std::exchange(rig_->messages, {}); }
 
-  void open() {
-    rig_ = std::make_unique<Rig>();
+  void open(PlayerSettings saved = {}) {
+    rig_ = std::make_unique<Rig>(saved);
     rig_->velmora.Form_Load();
     window().mirror();
     window().show();
     QVERIFY(QTest::qWaitForWindowExposed(&window()));
+  }
+  QString text(const char* name, int index = -1) {
+    return widget(name, index)->property("text").toString();
+  }
+  // As a player does it: the band's menu, then the language's own name.
+  void chooseLanguage(const QString& name) {
+    window().bandMenu()->popup({0, 0});
+    for (QAction* action : window().bandMenu()->actions()) {
+      if (action->text() == name) action->trigger();
+    }
+    window().bandMenu()->hide();
+    QCoreApplication::processEvents();
   }
 
  private slots:
@@ -135,7 +154,7 @@ class VelmoraWindowTest : public QObject {
   void cleanup() { QApplication::setPalette(normal_); }
 
   void opensAfterTheScoresAndMidiWithItsWidgetsInPlace() {
-    QCOMPARE(rig_->log, (Log{"loadScores", "midiOutOpen 0", "setUpAudio"}));
+    QCOMPARE(rig_->log, (Log{"noteNames zh", "loadScores", "midiOutOpen 0", "setUpAudio"}));
     QCOMPARE(window().size(), QSize(812, 522));
     QCOMPARE(window().minimumSize(), window().maximumSize());
     QCOMPARE(widget("Text1")->font().pixelSize(), 64);
@@ -269,6 +288,73 @@ class VelmoraWindowTest : public QObject {
     music->trigger();
     QVERIFY(!rig_->velmora.settings().backgroundMusic);
     QCOMPARE(rig_->log, Log{"saveSettings"});
+  }
+
+  // A new language changes the texts and nothing else, whatever the game is doing, and is kept.
+  void aNewLanguageChangesOnlyTexts_data() {
+    QTest::addColumn<bool>("test");
+    QTest::addColumn<int>("ticks2");  // -1: idle
+    QTest::newRow("idle") << false << -1;
+    QTest::newRow("learning game") << false << 0;
+    QTest::newRow("test running") << true << 1;
+    QTest::newRow("test over") << true << 3;
+  }
+  void aNewLanguageChangesOnlyTexts() {
+    QFETCH(bool, test);
+    QFETCH(int, ticks2);
+    Velmora& velmora = rig_->velmora;
+    // The timers run but their ticks are held back: only the language may change anything.
+    for (const QTimer* timer : {&window().timer1(), &window().timer2()})
+      const_cast<QTimer*>(timer)->blockSignals(true);
+    if (test) QTest::mouseClick(widget("Option2", 1), Qt::LeftButton);
+    if (ticks2 >= 0) QTest::mouseClick(widget("Command3"), Qt::LeftButton);
+    for (int i = 0; i < 30; ++i) velmora.Timer1_Timer();
+    for (int i = 0; i < ticks2; ++i) velmora.Timer2_Timer();
+    window().mirror();
+    QTest::qWait(5);
+    const int remaining2 = window().timer2().remainingTime();
+    const GameState state = velmora.state();
+    const Controls controls = velmora.controls();
+    const bool timer1 = window().timer1().isActive(), timer2 = window().timer2().isActive();
+    const QString score = QString::number(state.scores[state.scoreSlot]);
+    const QString chinese[] = {text("Command3"), text("Label2"), text("Text1"), text("Option2", 0)};
+
+    rig_->log.clear();
+    chooseLanguage("English");
+    QCOMPARE(rig_->log, (Log{"noteNames en", "saveSettings"}));
+    QCOMPARE(text("Command3"), ticks2 >= 0 ? "Stop" : "Start");
+    QCOMPARE(text("Label2"), ticks2 >= 0 ? "Score: " + score : "");
+    QCOMPARE(text("Text1"), "  Quavix 2.0  ");
+    QCOMPARE(text("Option2", 0), "Learn mode");
+    for (const layout::ControlSpec& spec : layout::controlTable()) {
+      const QString source = QString::fromUtf8(spec.text.data(), qsizetype(spec.text.size()));
+      if (!spec.text.empty())
+        QVERIFY2(text(spec.name.data(), spec.index) != source, spec.name.data());
+    }
+    QVERIFY(velmora.state() == state);
+    QVERIFY(velmora.controls() == controls);
+    QCOMPARE(window().timer1().isActive(), timer1);
+    QCOMPARE(window().timer2().isActive(), timer2);
+    // Timer2 times the test's minutes: it goes on rather than starting a new one.
+    QVERIFY(window().timer2().remainingTime() <= remaining2);
+
+    chooseLanguage("中文");
+    const QString back[] = {text("Command3"), text("Label2"), text("Text1"), text("Option2", 0)};
+    QVERIFY(std::equal(std::begin(back), std::end(back), std::begin(chinese)));
+    QVERIFY(velmora.state() == state);
+    QCOMPARE(rig_->velmora.settings().language, Language::Chinese);
+  }
+
+  // A language kept from the last run shows from the first frame; Chinese needs no translation.
+  void theKeptLanguageShowsFromTheStart() {
+    PlayerSettings english;
+    english.language = Language::English;
+    open(english);
+    QCOMPARE(text("Command3"), "Start");
+    QCOMPARE(text("Text2"), "Click the note's key");
+    QCOMPARE(rig_->log.front(), "noteNames en");
+    rig_.reset();
+    QCOMPARE(QCoreApplication::translate("Velmora", "游戏开始"), "游戏开始");
   }
 };
 
