@@ -1,11 +1,22 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
+#include "core/computer_keys.h"
+
 namespace quavix {
 
 // What the player chose in the band's menu, kept between runs. The defaults leave the window
 // exactly as it is without the menu.
 struct PlayerSettings {
   bool backgroundMusic = true;
+  // A note played on a MIDI keyboard also sounds through the game's synthesiser.
+  bool midiEcho = true;
+  // The C that the computer keys' lower row starts from.
+  int computerKeyOctave = kDefaultKeyOctave;
+  // MIDI sources, by name, that the game does not listen to.
+  std::vector<std::string> switchedOffMidiInputs;
 
   bool operator==(const PlayerSettings&) const = default;
 };

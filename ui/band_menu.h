@@ -22,6 +22,9 @@ class BandMenu : public QMenu {
   void rebuild();
   // A check entry for one yes-or-no setting.
   void addToggle(const QString& text, bool PlayerSettings::*setting);
+  // The MIDI inputs, the echo and the computer keys' octave.
+  void addInstrumentEntries();
+  void change(const std::function<void(PlayerSettings&)>& edit);
 
   Velmora& velmora_;
   Run run_;

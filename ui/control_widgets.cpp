@@ -51,6 +51,8 @@ QLineEdit* makeTextBox(const layout::ControlSpec& spec, QWidget* parent) {
 ColourButton* makeButton(const layout::ControlSpec& spec, QWidget* parent) {
   auto* button = new ColourButton(toQColor(spec.background, parent->palette()), parent);
   button->setText(text(spec));
+  // Only Tab focuses it, never a click, so a stray Space or Enter never presses it unchosen.
+  button->setFocusPolicy(Qt::TabFocus);
   place(button, spec);
   return button;
 }
@@ -67,6 +69,7 @@ OptionBox* makeOption(const layout::ControlSpec& spec, QWidget* parent) {
   auto* option = new OptionBox(toQColor(spec.background, parent->palette()), parent);
   option->setText(text(spec));
   option->setChecked(spec.selected);
+  option->setFocusPolicy(Qt::TabFocus);
   setColours(option, spec, QPalette::Button, QPalette::ButtonText);
   place(option, spec);
   return option;

@@ -9,6 +9,9 @@ namespace quavix {
 namespace {
 
 constexpr char kBackgroundMusic[] = "sound/backgroundMusic";
+constexpr char kMidiEcho[] = "midi/echo";
+constexpr char kSwitchedOffMidiInputs[] = "midi/switchedOffInputs";
+constexpr char kComputerKeyOctave[] = "keys/octave";
 
 QString qPath(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
@@ -24,6 +27,31 @@ bool readBool(const QSettings& file, const char* key, bool fallback) {
   return fallback;
 }
 
+int readInt(const QSettings& file, const char* key, int lowest, int highest, int fallback) {
+  const QVariant value = file.value(key);
+  if (!value.isValid()) return fallback;
+  bool isNumber = false;
+  const int number = value.toString().trimmed().toInt(&isNumber);
+  if (isNumber && number >= lowest && number <= highest) return number;
+  std::cerr << "quavix: ignoring the setting " << key << " in " << file.fileName().toStdString()
+            << ": not a whole number from " << lowest << " to " << highest << '\n';
+  return fallback;
+}
+
+std::vector<std::string> readNames(const QSettings& file, const char* key) {
+  std::vector<std::string> names;
+  for (const QString& name : file.value(key).toStringList()) {
+    if (!name.isEmpty()) names.push_back(name.toStdString());
+  }
+  return names;
+}
+
+QStringList toQStrings(const std::vector<std::string>& names) {
+  QStringList list;
+  for (const std::string& name : names) list.push_back(QString::fromStdString(name));
+  return list;
+}
+
 }  // namespace
 
 SettingsFile::SettingsFile(std::filesystem::path path) : path_(std::move(path)) {}
@@ -37,6 +65,10 @@ PlayerSettings SettingsFile::loadSettings() {
     return settings;
   }
   settings.backgroundMusic = readBool(file, kBackgroundMusic, settings.backgroundMusic);
+  settings.midiEcho = readBool(file, kMidiEcho, settings.midiEcho);
+  settings.switchedOffMidiInputs = readNames(file, kSwitchedOffMidiInputs);
+  settings.computerKeyOctave = readInt(file, kComputerKeyOctave, kLowestKeyOctave,
+                                       kHighestKeyOctave, settings.computerKeyOctave);
   return settings;
 }
 
@@ -45,6 +77,9 @@ void SettingsFile::saveSettings(const PlayerSettings& settings) {
   // A damaged file would otherwise keep its unreadable lines beside the new ones.
   file.clear();
   file.setValue(kBackgroundMusic, settings.backgroundMusic);
+  file.setValue(kMidiEcho, settings.midiEcho);
+  file.setValue(kSwitchedOffMidiInputs, toQStrings(settings.switchedOffMidiInputs));
+  file.setValue(kComputerKeyOctave, settings.computerKeyOctave);
   file.sync();
   if (file.status() != QSettings::NoError) {
     std::cerr << "quavix: cannot write the settings file " << path_.string() << '\n';
