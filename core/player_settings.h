@@ -1,6 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/computer_keys.h"
 
 namespace quavix {
 
@@ -13,6 +17,12 @@ enum class Language : uint8_t { Chinese, English };
 struct PlayerSettings {
   bool backgroundMusic = true;
   Language language = Language::Chinese;
+  // A note played on a MIDI keyboard also sounds through the game's synthesiser.
+  bool midiEcho = true;
+  // The C that the computer keys' lower row starts from.
+  int computerKeyOctave = kDefaultKeyOctave;
+  // MIDI sources, by name, that the game does not listen to.
+  std::vector<std::string> switchedOffMidiInputs;
 
   bool operator==(const PlayerSettings&) const = default;
 };

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "core/card_fall.h"
+#include "core/computer_keys.h"
 #include "core/game_control.h"
 #include "core/judging.h"
 #include "core/midi_words.h"
@@ -40,8 +41,10 @@ void Velmora::Form_Load() {
   services_.midi.midiOutOpen(&midiOutHandle_, 0);
   controls_.timer1Enabled = false;
   // Without music or samples the game still plays; the MIDI device stays open as it is.
+  services_.sound.setMusicOn(settings_.backgroundMusic);
   services_.sound.setUpAudio();
   fillKeyTables(state_);
+  refreshMidiInputs();
 }
 
 void Velmora::Form_Unload() {
@@ -52,21 +55,21 @@ void Velmora::Form_Unload() {
 }
 
 void Velmora::Command1_MouseDown(int index, int, int, int, int) {
-  services_.midi.midiOutShortMsg(midiOutHandle_, noteOnWord(state_.whiteKeyOffsets.at(index)));
+  sendKeyWord(noteOnWord(state_.whiteKeyOffsets.at(index)));
   judgeWhiteKey(state_, controls_, services_.sound, index);
 }
 
 void Velmora::Command1_MouseUp(int index, int, int, int, int) {
-  services_.midi.midiOutShortMsg(midiOutHandle_, noteOffWord(state_.whiteKeyOffsets.at(index)));
+  sendKeyWord(noteOffWord(state_.whiteKeyOffsets.at(index)));
 }
 
 void Velmora::Command2_MouseDown(int index, int, int, int, int) {
-  services_.midi.midiOutShortMsg(midiOutHandle_, noteOnWord(state_.blackKeyOffsets.at(index)));
+  sendKeyWord(noteOnWord(state_.blackKeyOffsets.at(index)));
   judgeBlackKey(state_, controls_);
 }
 
 void Velmora::Command2_MouseUp(int index, int, int, int, int) {
-  services_.midi.midiOutShortMsg(midiOutHandle_, noteOffWord(state_.blackKeyOffsets.at(index)));
+  sendKeyWord(noteOffWord(state_.blackKeyOffsets.at(index)));
 }
 
 void Velmora::Command3_Click() { quavix::Command3_Click(state_, controls_); }
@@ -89,12 +92,118 @@ void Velmora::Timer1_Timer() {
 
 void Velmora::Timer2_Timer() { quavix::Timer2_Timer(state_, controls_); }
 
+void Velmora::sendKeyWord(uint32_t word) {
+  if (!silent_) services_.midi.midiOutShortMsg(midiOutHandle_, word);
+}
+
 void Velmora::changeSettings(const PlayerSettings& settings) {
   if (settings == settings_) return;
-  if (settings.language != settings_.language)
+  const bool inputsChanged = settings.switchedOffMidiInputs != settings_.switchedOffMidiInputs;
+  if (settings.backgroundMusic != settings_.backgroundMusic) {
+    services_.sound.setMusicOn(settings.backgroundMusic);
+  }
+  if (settings.language != settings_.language) {
     services_.sound.setNoteNameLanguage(settings.language);
+  }
   settings_ = settings;
   services_.settings.saveSettings(settings_);
+  if (inputsChanged) refreshMidiInputs();
+}
+
+void Velmora::playedKeyDown(int source, layout::KeyRef key) {
+  if (!played_.press(source, key)) return;
+  silent_ = source != kComputerKeys && !settings_.midiEcho;
+  if (silent_) silentKeys_.push_back(key);
+  if (key.black) {
+    Command2_MouseDown(key.index, kLeftButton, 0, 0, 0);
+  } else {
+    Command1_MouseDown(key.index, kLeftButton, 0, 0, 0);
+  }
+  silent_ = false;
+}
+
+void Velmora::playedKeyUp(int source, layout::KeyRef key) {
+  if (played_.release(source, key)) keyUp(key);
+}
+
+void Velmora::keyUp(layout::KeyRef key) {
+  const auto it = std::find(silentKeys_.begin(), silentKeys_.end(), key);
+  silent_ = it != silentKeys_.end();
+  if (silent_) silentKeys_.erase(it);
+  if (key.black) {
+    Command2_MouseUp(key.index, kLeftButton, 0, 0, 0);
+  } else {
+    Command1_MouseUp(key.index, kLeftButton, 0, 0, 0);
+  }
+  silent_ = false;
+}
+
+void Velmora::letGo(int source) {
+  for (const layout::KeyRef key : played_.releaseAll(source)) keyUp(key);
+}
+
+void Velmora::midiMessage(int source, std::span<const uint8_t> message) {
+  // A message queued before its source went away comes too late to hold a key.
+  if (std::find(listenedSources_.begin(), listenedSources_.end(), source) ==
+      listenedSources_.end()) {
+    return;
+  }
+  const auto play = readNoteMessage(message);
+  if (!play) return;
+  const auto key = keyForNote(play->note);
+  if (!key) return;
+  if (play->down) {
+    playedKeyDown(source, *key);
+  } else {
+    playedKeyUp(source, *key);
+  }
+}
+
+void Velmora::refreshMidiInputs() {
+  services_.midiInput.refresh(settings_.switchedOffMidiInputs);
+  std::vector<int> listened;
+  for (const MidiSource& source : services_.midiInput.sources()) {
+    if (source.connected) listened.push_back(source.id);
+  }
+  for (const int id : listenedSources_) {
+    if (std::find(listened.begin(), listened.end(), id) == listened.end()) letGo(id);
+  }
+  listenedSources_ = std::move(listened);
+}
+
+bool Velmora::computerKeyDown(char key) {
+  if (const int step = computerKeyOctaveStep(key)) {
+    PlayerSettings changed = settings_;
+    changed.computerKeyOctave =
+        std::clamp(settings_.computerKeyOctave + step, kLowestKeyOctave, kHighestKeyOctave);
+    changeSettings(changed);
+    return true;
+  }
+  const auto note = computerKeyNote(key, settings_.computerKeyOctave);
+  if (!note) return false;
+  for (const auto& [held, heldNote] : computerNotes_) {
+    if (held == key) return true;
+  }
+  computerNotes_.emplace_back(key, *note);
+  if (const auto pianoKey = keyForNote(*note)) playedKeyDown(kComputerKeys, *pianoKey);
+  return true;
+}
+
+bool Velmora::computerKeyUp(char key) {
+  for (auto it = computerNotes_.begin(); it != computerNotes_.end(); ++it) {
+    if (it->first != key) continue;
+    // The note it pressed, whatever the octave is now.
+    const int note = it->second;
+    computerNotes_.erase(it);
+    if (const auto pianoKey = keyForNote(note)) playedKeyUp(kComputerKeys, *pianoKey);
+    return true;
+  }
+  return isPianoComputerKey(key);
+}
+
+void Velmora::releaseComputerKeys() {
+  computerNotes_.clear();
+  letGo(kComputerKeys);
 }
 
 }  // namespace quavix

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
+#include <utility>
+#include <vector>
 
 #include "core/controls_model.h"
+#include "core/interfaces/midi_input.h"
 #include "core/interfaces/midi_output.h"
 #include "core/interfaces/picture_files.h"
 #include "core/interfaces/random_source.h"
@@ -10,6 +14,7 @@
 #include "core/interfaces/settings_store.h"
 #include "core/interfaces/sound_system.h"
 #include "core/mouse_codes.h"
+#include "core/played_keys.h"
 #include "core/player_settings.h"
 #include "core/state.h"
 
@@ -24,6 +29,7 @@ struct VelmoraServices {
   PictureFiles& pictures;
   ScoreStorage& scores;
   SettingsStore& settings;
+  MidiInput& midiInput;
 };
 
 // The main window without its widgets: the game record, the controls' run-time properties and
@@ -50,18 +56,46 @@ class Velmora {
   // The band's menu: the player's settings, kept at once.
   void changeSettings(const PlayerSettings& settings);
 
+  // Keys played on an instrument go to the key handlers above, once per key however many
+  // sources hold it. A MIDI message from input `source`, on this thread:
+  void midiMessage(int source, std::span<const uint8_t> message);
+  // Looks for MIDI inputs that came or went; a source that goes lets go of its keys.
+  void refreshMidiInputs();
+  std::vector<MidiSource> midiSources() const { return services_.midiInput.sources(); }
+  // A computer key by its lower-case character, auto-repeats left out. True when it plays a
+  // key or shifts the octave.
+  bool computerKeyDown(char key);
+  bool computerKeyUp(char key);
+  // As when the window loses the keyboard, whose releases then go elsewhere.
+  void releaseComputerKeys();
+
   const GameState& state() const { return state_; }
   const Controls& controls() const { return controls_; }
   const PlayerSettings& settings() const { return settings_; }
   bool unloaded() const { return unloaded_; }
+  // The keys held on instruments, for the view to draw pressed.
+  const HeldKeys& playedKeys() const { return played_; }
 
  private:
   VelmoraServices services_;
   GameState state_;
   Controls controls_;
   PlayerSettings settings_;
+  void sendKeyWord(uint32_t word);
+  void playedKeyDown(int source, layout::KeyRef key);
+  void playedKeyUp(int source, layout::KeyRef key);
+  // The release of a key that no source holds any more.
+  void keyUp(layout::KeyRef key);
+  void letGo(int source);
+
   uint32_t midiOutHandle_ = 0;
   bool unloaded_ = false;
+  HeldKeys played_;
+  std::vector<int> listenedSources_;
+  // Keys whose press did not sound, so that their release does not either.
+  std::vector<layout::KeyRef> silentKeys_;
+  bool silent_ = false;  // while a key handler runs for an unechoed MIDI key
+  std::vector<std::pair<char, int>> computerNotes_;  // held computer keys and their notes
 };
 
 }  // namespace quavix

@@ -127,3 +127,12 @@ read -r _ presses _ buffer _ _ cmedian _ cworst _ _ smedian _ sworst < <(
 echo "press to sound: median $smedian ms, worst $sworst ms of $presses presses" \
   "(target 12 ms: $(verdict "$sworst" '<' 12)): a wait of $cmedian ms (worst $cworst ms) for the" \
   "callback that carries the note plus its $buffer ms buffer"
+
+# --- MIDI-in to sound ---------------------------------------------------------------------------
+# A JACK server of our own with 64-frame periods (1.3 ms), as a desktop's MIDI would have.
+start_jack 64
+read -r _ notes _ mbuffer _ _ mmedian _ mworst < <("$build/bench/midi_to_sound" "${NOTES:-20}")
+echo "MIDI-in to sound: median $mmedian ms, worst $mworst ms of $notes notes from a note-on" \
+  "written into a JACK port (target: within 2 ms of press to sound: median" \
+  "$(verdict "$mmedian - $smedian" '<=' 2), worst $(verdict "$mworst - $sworst" '<=' 2))," \
+  "with its $mbuffer ms buffer"

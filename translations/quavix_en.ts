@@ -58,5 +58,25 @@
         <source>背景音乐</source>
         <translation>Background music</translation>
     </message>
+    <message>
+        <source>MIDI 输入</source>
+        <translation>MIDI inputs</translation>
+    </message>
+    <message>
+        <source>未找到 MIDI 输入</source>
+        <translation>No MIDI input found</translation>
+    </message>
+    <message>
+        <source>MIDI 键盘的音也由合成器奏出</source>
+        <translation>Echo MIDI notes through the synthesiser</translation>
+    </message>
+    <message>
+        <source>电脑键盘的八度</source>
+        <translation>Computer keys' octave</translation>
+    </message>
+    <message>
+        <source>A 键为 C%1</source>
+        <translation>A plays C%1</translation>
+    </message>
 </context>
 </TS>

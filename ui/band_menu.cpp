@@ -1,5 +1,7 @@
 #include "ui/band_menu.h"
 
+#include <QActionGroup>
+#include <algorithm>
 #include <utility>
 
 namespace quavix {
@@ -12,7 +14,47 @@ BandMenu::BandMenu(Velmora& velmora, Run run, QWidget* parent)
 void BandMenu::rebuild() {
   clear();
   addToggle(tr("背景音乐"), &PlayerSettings::backgroundMusic);
+  addInstrumentEntries();
   addLanguages();
+}
+
+void BandMenu::change(const std::function<void(PlayerSettings&)>& edit) {
+  run_([this, edit] {
+    PlayerSettings changed = velmora_.settings();
+    edit(changed);
+    velmora_.changeSettings(changed);
+  });
+}
+
+void BandMenu::addInstrumentEntries() {
+  addSection(tr("MIDI 输入"));
+  const auto sources = velmora_.midiSources();
+  if (sources.empty()) addAction(tr("未找到 MIDI 输入"))->setEnabled(false);
+  for (const MidiSource& source : sources) {
+    QAction* action = addAction(QString::fromStdString(source.name));
+    action->setCheckable(true);
+    action->setChecked(source.connected);
+    connect(action, &QAction::toggled, this, [this, name = source.name](bool on) {
+      change([&](PlayerSettings& settings) {
+        auto& off = settings.switchedOffMidiInputs;
+        std::erase(off, name);
+        if (!on) off.push_back(name);
+      });
+    });
+  }
+  addToggle(tr("MIDI 键盘的音也由合成器奏出"), &PlayerSettings::midiEcho);
+
+  // The group goes with its heading when the menu is cleared.
+  auto* group = new QActionGroup(addSection(tr("电脑键盘的八度")));
+  for (int octave = kLowestKeyOctave; octave <= kHighestKeyOctave; ++octave) {
+    QAction* action = addAction(tr("A 键为 C%1").arg(octave));
+    action->setCheckable(true);
+    action->setChecked(velmora_.settings().computerKeyOctave == octave);
+    group->addAction(action);
+    connect(action, &QAction::triggered, this, [this, octave] {
+      change([octave](PlayerSettings& settings) { settings.computerKeyOctave = octave; });
+    });
+  }
 }
 
 void BandMenu::addToggle(const QString& text, bool PlayerSettings::*setting) {
@@ -20,11 +62,7 @@ void BandMenu::addToggle(const QString& text, bool PlayerSettings::*setting) {
   action->setCheckable(true);
   action->setChecked(velmora_.settings().*setting);
   connect(action, &QAction::toggled, this, [this, setting](bool on) {
-    run_([this, setting, on] {
-      PlayerSettings changed = velmora_.settings();
-      changed.*setting = on;
-      velmora_.changeSettings(changed);
-    });
+    change([setting, on](PlayerSettings& settings) { settings.*setting = on; });
   });
 }
 

@@ -25,6 +25,9 @@ class BandMenu : public QMenu {
   void addToggle(const QString& text, bool PlayerSettings::*setting);
   // One entry per language, each named in its own language.
   void addLanguages();
+  // The MIDI inputs, the echo and the computer keys' octave.
+  void addInstrumentEntries();
+  void change(const std::function<void(PlayerSettings&)>& edit);
 
   Velmora& velmora_;
   Run run_;

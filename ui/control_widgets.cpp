@@ -60,6 +60,8 @@ ColourButton* makeButton(const layout::ControlSpec& spec, QWidget* parent) {
   auto* button = new ColourButton(toQColor(spec.background, parent->palette()), parent);
   button->setText(text(spec));
   setColours(button, spec, QPalette::Button, QPalette::ButtonText);
+  // Only Tab focuses it, never a click, so a stray Space or Enter never presses it unchosen.
+  button->setFocusPolicy(Qt::TabFocus);
   place(button, spec);
   return button;
 }
@@ -75,6 +77,7 @@ QWidget* makePanel(const layout::ControlSpec& spec, QWidget* parent) {
 OptionBox* makeOption(const layout::ControlSpec& spec, QWidget* parent) {
   auto* option = new OptionBox(toQColor(spec.background, parent->palette()), parent);
   option->setText(text(spec));
+  option->setFocusPolicy(Qt::TabFocus);
   setColours(option, spec, QPalette::Button, QPalette::ButtonText);
   place(option, spec);
   return option;

@@ -53,6 +53,8 @@ KeyboardWidget::KeyboardWidget(QWidget* parent) : QWidget(parent) {
   const layout::TwipRect last = layout::whiteKeyRect(kWhiteKeyCount - 1);
   const QRect area = pixelRect({first.left, first.top, last.right() - first.left, last.height});
   setGeometry(area);
+  // A click takes the keyboard away from the buttons, so that the computer keys play.
+  setFocusPolicy(Qt::ClickFocus);
 
   // Each key loses what the window's other controls above it cover: Command1(0)'s top edge
   // lies under the black band, the others' over it.
@@ -75,6 +77,12 @@ void KeyboardWidget::setWhiteKeyColours(const std::array<Colour, kWhiteKeyCount>
   update();
 }
 
+void KeyboardWidget::setPlayedKeys(const HeldKeys& played) {
+  if (played == played_) return;
+  played_ = played;
+  update();
+}
+
 void KeyboardWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
   for (const PaintedKey& key : paintOrder_) {
@@ -85,7 +93,7 @@ void KeyboardWidget::paintEvent(QPaintEvent*) {
 
 void KeyboardWidget::paintKey(QPainter& p, const PaintedKey& painted) const {
   const QRect r = painted.rect;
-  const bool held = captured_ == painted.key;
+  const bool held = captured_ == painted.key || played_.isHeld(painted.key);
   if (painted.key.black) {
     p.fillRect(r, held ? QColor(70, 70, 70) : Qt::black);
     // A lighter front edge, as the key's top face ends.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/controls_model.h"
+#include "core/played_keys.h"
 #include "core/state.h"
 #include "core/window_layout.h"
 
@@ -23,6 +24,8 @@ class KeyboardWidget : public QWidget {
   explicit KeyboardWidget(QWidget* parent);
 
   void setWhiteKeyColours(const std::array<Colour, kWhiteKeyCount>& colours);
+  // The keys held on instruments are drawn pressed, as the one the mouse holds.
+  void setPlayedKeys(const HeldKeys& played);
 
  signals:
   // x and y are in twips from the key's top-left corner; button and shift as Velmora takes them.
@@ -47,6 +50,7 @@ class KeyboardWidget : public QWidget {
 
   std::vector<PaintedKey> paintOrder_;  // bottom to top
   std::array<Colour, kWhiteKeyCount> whiteColours_{};
+  HeldKeys played_;
   std::optional<layout::KeyRef> captured_;
   Qt::MouseButtons held_;
 };

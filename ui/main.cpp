@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QPointer>
 #include <cstdio>
 
 #include "core/clock_random.h"
@@ -6,6 +7,7 @@
 #include "platform/files/qt_picture_files.h"
 #include "platform/files/score_file.h"
 #include "platform/files/settings_file.h"
+#include "platform/midi_input/rtmidi_input.h"
 #include "platform/sound/sound_services.h"
 #include "ui/fonts.h"
 #include "ui/shutdown_signals.h"
@@ -26,8 +28,21 @@ int main(int argc, char** argv) {
   quavix::ClockRandom random;
   quavix::QtPictureFiles pictures;
   quavix::SettingsFile settings(quavix::defaultSettingsFilePath());
-  quavix::Velmora velmora({sound.midi(), sound.sound(), random, pictures, scores, settings});
+  // MIDI arrives on RtMidi's threads and is played on this one. It stops before the
+  // application goes; what is still queued then is dropped with the window.
+  QPointer<quavix::VelmoraWindow> midiTarget;
+  quavix::RtMidiInput midiInput([&midiTarget](int source, std::vector<uint8_t> message) {
+    QMetaObject::invokeMethod(
+        qApp,
+        [&midiTarget, source, message = std::move(message)] {
+          if (midiTarget) midiTarget->playMidi(source, message);
+        },
+        Qt::QueuedConnection);
+  });
+  quavix::Velmora velmora(
+      {sound.midi(), sound.sound(), random, pictures, scores, settings, midiInput});
   quavix::VelmoraWindow window(velmora);
+  midiTarget = &window;
 
   if (qEnvironmentVariable("QUAVIX_PRINT_FIRST_FRAME") == QLatin1String("1")) {
     QObject::connect(&window, &quavix::VelmoraWindow::firstPainted, [] {

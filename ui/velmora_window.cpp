@@ -3,10 +3,12 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <iostream>
 
+#include "core/computer_keys.h"
 #include "core/window_layout.h"
 #include "platform/files/qt_picture_files.h"
 #include "ui/band_menu.h"
@@ -25,6 +27,8 @@ using layout::control;
 
 constexpr int kTimer1Interval = 20;
 constexpr int kTimer2Interval = 60000;
+// New MIDI keyboards answer within about a second; RtMidi tells of none by itself.
+constexpr int kMidiLookoutInterval = 1000;
 constexpr std::array<const char*, 2> kNoteImageFiles = {"note_up.png", "note_down.png"};
 constexpr std::array<const char*, 2> kIconFiles = {"icon.png", "icon-128.png"};
 
@@ -33,6 +37,15 @@ QImage readShippedImage(std::string_view name) {
   QImage image = readBuiltInImage(name);
   if (image.isNull()) std::cerr << "quavix: cannot read the picture " << name << '\n';
   return image;
+}
+
+// The character a computer key types on its own; 0 for a key with Ctrl, Alt or Meta, which
+// belongs to the desktop's shortcuts.
+char pianoCharacter(const QKeyEvent& event) {
+  if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return 0;
+  const int key = event.key();
+  if (key <= 0x20 || key >= 0x7F) return 0;
+  return static_cast<char>(key >= 'A' && key <= 'Z' ? key - 'A' + 'a' : key);
 }
 
 QPoint pixelPosition(int leftTwips, int topTwips) {
@@ -63,7 +76,11 @@ VelmoraWindow::VelmoraWindow(Velmora& velmora) : velmora_(velmora) {
   timer1_.setInterval(kTimer1Interval);
   timer2_.setTimerType(Qt::PreciseTimer);
   timer2_.setInterval(kTimer2Interval);
+  midiLookout_.setInterval(kMidiLookoutInterval);
   connectHandlers();
+  midiLookout_.start();
+  // Not the start button, which a stray Space would press.
+  keyboard_->setFocus();
   bandMenu_ = new BandMenu(
       velmora_, [this](const std::function<void()>& handler) { run(handler); }, this);
 }
@@ -170,6 +187,8 @@ void VelmoraWindow::connectHandlers() {
   }
   connect(&timer1_, &QTimer::timeout, this, [this] { run([this] { velmora_.Timer1_Timer(); }); });
   connect(&timer2_, &QTimer::timeout, this, [this] { run([this] { velmora_.Timer2_Timer(); }); });
+  connect(&midiLookout_, &QTimer::timeout, this,
+          [this] { run([this] { velmora_.refreshMidiInputs(); }); });
 }
 
 void VelmoraWindow::mirror() {
@@ -188,6 +207,7 @@ void VelmoraWindow::mirror() {
   if (changed(&Controls::gameRunning) || changed(&Controls::label2Caption)) showCaptions(now);
   if (changed(&Controls::command4Enabled)) command4_->setEnabled(now.command4Enabled);
   if (changed(&Controls::whiteKeyColours)) keyboard_->setWhiteKeyColours(now.whiteKeyColours);
+  keyboard_->setPlayedKeys(velmora_.playedKeys());
   if (changed(&Controls::frame1Enabled)) frame1_->setEnabled(now.frame1Enabled);
   if (changed(&Controls::frame2Enabled)) frame2_->setEnabled(now.frame2Enabled);
   if (changed(&Controls::option1Selected)) {
@@ -236,11 +256,6 @@ void VelmoraWindow::showTexts() {
   showCaptions(velmora_.controls());
 }
 
-void VelmoraWindow::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LanguageChange) showTexts();
-  QWidget::changeEvent(event);
-}
-
 void VelmoraWindow::paintEvent(QPaintEvent*) {
   if (painted_) return;
   painted_ = true;
@@ -256,6 +271,38 @@ void VelmoraWindow::contextMenuEvent(QContextMenuEvent* event) {
   }
   const QPoint at = event->reason() == QContextMenuEvent::Mouse ? event->pos() : band.center();
   bandMenu_->popup(mapToGlobal(at));
+}
+
+void VelmoraWindow::playMidi(int source, const std::vector<uint8_t>& message) {
+  run([&] { velmora_.midiMessage(source, message); });
+}
+
+void VelmoraWindow::keyPressEvent(QKeyEvent* event) {
+  const char key = pianoCharacter(*event);
+  bool played = false;
+  // A held key's repeats are no new presses.
+  if (event->isAutoRepeat()) {
+    played = isPianoComputerKey(key);
+  } else if (key != 0) {
+    run([&] { played = velmora_.computerKeyDown(key); });
+  }
+  if (!played) QWidget::keyPressEvent(event);
+}
+
+void VelmoraWindow::keyReleaseEvent(QKeyEvent* event) {
+  const char key = pianoCharacter(*event);
+  bool played = false;
+  if (key != 0 && !event->isAutoRepeat()) run([&] { played = velmora_.computerKeyUp(key); });
+  if (!played) QWidget::keyReleaseEvent(event);
+}
+
+// A key let go in another window never comes back here as a release.
+void VelmoraWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) showTexts();
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
+    run([this] { velmora_.releaseComputerKeys(); });
+  }
+  QWidget::changeEvent(event);
 }
 
 void VelmoraWindow::closeEvent(QCloseEvent* event) {

@@ -3,11 +3,13 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "core/controls_model.h"
 #include "core/velmora.h"
@@ -42,6 +44,8 @@ class VelmoraWindow : public QWidget {
   const QTimer& timer1() const { return timer1_; }
   const QTimer& timer2() const { return timer2_; }
   BandMenu* bandMenu() const { return bandMenu_; }
+  // A message from MIDI input `source`, handed over to this thread.
+  void playMidi(int source, const std::vector<uint8_t>& message);
 
  signals:
   void firstPainted();
@@ -52,7 +56,10 @@ class VelmoraWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
   // The band's menu: a right click on the band, or the Menu key anywhere in the window.
   void contextMenuEvent(QContextMenuEvent* event) override;
-  // A new language shows every text again, and nothing else.
+  // The computer keys play whatever has the focus, unless it takes them itself.
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  // A new language shows every text again; leaving the window releases the computer keys.
   void changeEvent(QEvent* event) override;
 
  private:
@@ -83,6 +90,7 @@ class VelmoraWindow : public QWidget {
   std::array<QLabel*, 2> image1_{};
   QTimer timer1_;
   QTimer timer2_;
+  QTimer midiLookout_;
   std::optional<Controls> shown_;
   InterfaceLanguage language_;
   bool painted_ = false;

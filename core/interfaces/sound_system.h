@@ -13,6 +13,8 @@ class SoundSystem : public NoteSamplePlayer {
   // The note names are said in this language from the next sample on; a player's own file of a
   // sample's name in the working directory is played in every language.
   virtual void setNoteNameLanguage(Language language) = 0;
+  // Pauses the tune where it is, or goes on from there; it holds for a tune started later too.
+  virtual void setMusicOn(bool on) = 0;
 };
 
 }  // namespace quavix

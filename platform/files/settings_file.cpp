@@ -14,6 +14,9 @@ constexpr char kBackgroundMusic[] = "sound/backgroundMusic";
 constexpr char kLanguage[] = "interface/language";
 constexpr std::array<std::pair<Language, const char*>, 2> kLanguageNames = {
     {{Language::Chinese, "zh"}, {Language::English, "en"}}};
+constexpr char kMidiEcho[] = "midi/echo";
+constexpr char kSwitchedOffMidiInputs[] = "midi/switchedOffInputs";
+constexpr char kComputerKeyOctave[] = "keys/octave";
 
 QString qPath(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
@@ -48,6 +51,31 @@ const char* languageName(Language language) {
   return kLanguageNames.front().second;
 }
 
+int readInt(const QSettings& file, const char* key, int lowest, int highest, int fallback) {
+  const QVariant value = file.value(key);
+  if (!value.isValid()) return fallback;
+  bool isNumber = false;
+  const int number = value.toString().trimmed().toInt(&isNumber);
+  if (isNumber && number >= lowest && number <= highest) return number;
+  std::cerr << "quavix: ignoring the setting " << key << " in " << file.fileName().toStdString()
+            << ": not a whole number from " << lowest << " to " << highest << '\n';
+  return fallback;
+}
+
+std::vector<std::string> readNames(const QSettings& file, const char* key) {
+  std::vector<std::string> names;
+  for (const QString& name : file.value(key).toStringList()) {
+    if (!name.isEmpty()) names.push_back(name.toStdString());
+  }
+  return names;
+}
+
+QStringList toQStrings(const std::vector<std::string>& names) {
+  QStringList list;
+  for (const std::string& name : names) list.push_back(QString::fromStdString(name));
+  return list;
+}
+
 }  // namespace
 
 SettingsFile::SettingsFile(std::filesystem::path path) : path_(std::move(path)) {}
@@ -62,6 +90,10 @@ PlayerSettings SettingsFile::loadSettings() {
   }
   settings.backgroundMusic = readBool(file, kBackgroundMusic, settings.backgroundMusic);
   settings.language = readLanguage(file, settings.language);
+  settings.midiEcho = readBool(file, kMidiEcho, settings.midiEcho);
+  settings.switchedOffMidiInputs = readNames(file, kSwitchedOffMidiInputs);
+  settings.computerKeyOctave = readInt(file, kComputerKeyOctave, kLowestKeyOctave,
+                                       kHighestKeyOctave, settings.computerKeyOctave);
   return settings;
 }
 
@@ -71,6 +103,9 @@ void SettingsFile::saveSettings(const PlayerSettings& settings) {
   file.clear();
   file.setValue(kBackgroundMusic, settings.backgroundMusic);
   file.setValue(kLanguage, QLatin1String(languageName(settings.language)));
+  file.setValue(kMidiEcho, settings.midiEcho);
+  file.setValue(kSwitchedOffMidiInputs, toQStrings(settings.switchedOffMidiInputs));
+  file.setValue(kComputerKeyOctave, settings.computerKeyOctave);
   file.sync();
   if (file.status() != QSettings::NoError) {
     std::cerr << "quavix: cannot write the settings file " << path_.string() << '\n';

@@ -2,6 +2,7 @@
 
 #include <fluidsynth.h>
 
+#include <atomic>
 #include <future>
 #include <memory>
 #include <span>
@@ -52,6 +53,9 @@ class AudioEngine {
   // can't be played; `problem` then says why. Needs canSynthesize().
   bool startTune(std::span<const char> midiFile, std::string& problem);
 
+  // Pauses the tune where it is, or lets it go on from there; before a tune starts too.
+  void setTunePaused(bool paused) { tunePaused_ = paused; }
+
   // Plays `sample` once from its start, in the place of the sample before, which stops at once.
   void playSample(std::unique_ptr<Sample> sample);
 
@@ -64,6 +68,7 @@ class AudioEngine {
   // After the keyboard, which lends it the SoundFont, so that it goes first.
   std::unique_ptr<TunePlayer> tune_;
   SampleVoice sample_;
+  std::atomic<bool> tunePaused_{false};
   // Last, so that it stops before anything it renders goes away.
   AudioDevice device_;
   // Very last: it is destroyed first, and that waits for the loading to end.

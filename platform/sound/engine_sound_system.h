@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/sound/audio_engine.h"
 #include "core/interfaces/sound_system.h"
+#include "platform/sound/audio_engine.h"
 
 namespace quavix {
 
@@ -23,6 +23,7 @@ class EngineSoundSystem : public SoundSystem {
   // Reads the tune and starts it looping. False when there is no synthesiser or sound card (the
   // engine has said so already) or the tune can't be read or played.
   bool setUpAudio() override;
+  void setMusicOn(bool on) override { engine_.setTunePaused(!on); }
   // Reads the file afresh, converts it and starts it in the place of the sample before. Returns
   // once it is loaded; it plays on in the background. When it fails, the sample before plays on.
   bool playNoteSample(std::string_view fileName) override;

@@ -40,6 +40,21 @@ start_desktop_session() {
   return 1
 }
 
+# A JACK server of our own (no ALSA sequencer here) for MIDI keyboards played by test programs.
+start_jack() {  # start_jack [PERIOD_FRAMES]
+  export JACK_DEFAULT_SERVER=quavix-test-$$-$RANDOM JACK_NO_START_SERVER=1
+  jackd -n "$JACK_DEFAULT_SERVER" --no-realtime -d dummy -r 48000 -p "${1:-256}" \
+    >"$session_dir/jackd.log" 2>&1 &
+  session_pids+=($!)
+  local i
+  for i in $(seq 100); do
+    jack_lsp >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  echo "could not start jackd" >&2
+  return 1
+}
+
 # A low-latency client on the sink's monitor also takes the sink out of its 2 s latency.
 start_recorder() {
   parec -d null.monitor --latency-msec=10 --format=s16le --rate=44100 --channels=2 --raw \

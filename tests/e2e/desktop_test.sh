@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # End-to-end: runs the game on a real X display and sound server and plays it with the mouse.
-# Usage: desktop_test.sh QUAVIX AUDIO_PROBE X_CLOSE_WINDOW
+# Usage: desktop_test.sh QUAVIX AUDIO_PROBE X_CLOSE_WINDOW JACK_MIDI_SOURCE
 set -euo pipefail
-quavix=$1 probe=$2 closer=$3
+quavix=$1 probe=$2 closer=$3 midi_source=$4
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/desktop_session.sh"
 
@@ -14,6 +14,7 @@ check() {  # check DESCRIPTION COMMAND...
 
 start_desktop_session
 start_recorder
+start_jack
 
 export XDG_DATA_HOME=$session_dir/data XDG_CONFIG_HOME=$session_dir/config
 cd "$session_dir"
@@ -86,10 +87,81 @@ shot wrong
 check "a wrong answer turns the answer key red" pixel_is wrong 404 500 255 0 0
 click_at 404 500           # right again: +10 from 0
 
+# --- A MIDI keyboard, plugged in while the game runs, unplugged and plugged in again ----------
+# Every card is middle C while the score stays below 52.
+source_pid=
+plug_keyboard() {
+  coproc KEYS { exec "$midi_source" keys; }
+  source_pid=$KEYS_PID
+  session_pids+=("$source_pid")
+  local line i
+  read -r -t 5 line <&"${KEYS[0]}"
+  for i in $(seq 50); do
+    jack_lsp -c keys:out 2>/dev/null | grep -q Quavix && return 0
+    sleep 0.1
+  done
+  echo "  the game did not connect to the keyboard"
+  return 1
+}
+play_note() {  # play_note NOTE SECONDS: note-on, hold, note-off
+  local line
+  echo "on $1" >&"${KEYS[1]}"; read -r -t 5 line <&"${KEYS[0]}"
+  sleep "$2"
+  echo "off $1" >&"${KEYS[1]}"; read -r -t 5 line <&"${KEYS[0]}"
+}
+unplug_keyboard() {
+  exec {KEYS[1]}>&-
+  wait "$source_pid" 2>/dev/null || true
+}
+label_of() { convert "$session_dir/$1.png" -crop 185x33+592+336 +repage rgb:- | md5sum; }
+
+sleep 4; shot before_midi
+check "the game connects to a keyboard plugged in while it runs" plug_keyboard
+mark=$(recording_mark)
+echo "on 60" >&"${KEYS[1]}"; read -r -t 5 _ <&"${KEYS[0]}"
+sleep 0.5; shot midi_held
+echo "off 60" >&"${KEYS[1]}"; read -r -t 5 _ <&"${KEYS[0]}"
+sleep 1.5
+read -r peak ratio tail < <("$probe" tone "$(recording_since "$mark")" 261.63)
+echo "MIDI middle C: peak $peak, ratio to neighbours $ratio, left after release $tail"
+check "a MIDI note sounds at its pitch" awk "BEGIN{exit !($ratio > 3)}"
+check "the played key is drawn pressed while held" \
+  test "$(pixel midi_held 404 500)" != "255 255 255"
+check "a MIDI note answers the card: a new card" \
+  awk "BEGIN{exit !($(card_bottom midi_held) < $(card_bottom before_midi) - 20)}"
+check "a MIDI note answers the card: the score shown changes" \
+  test "$(label_of midi_held)" != "$(label_of before_midi)"
+unplug_keyboard
+sleep 2
+check "the game connects to the keyboard plugged in again" plug_keyboard
+sleep 3; shot before_replugged
+play_note 60 0.3
+shot replugged
+check "the keyboard plugged in again answers the card" \
+  awk "BEGIN{exit !($(card_bottom replugged) < $(card_bottom before_replugged) - 20)}"
+unplug_keyboard
+
+# --- The computer's keys, and Space after a click on the piano --------------------------------
+xdotool windowfocus --sync "$wid"
+sleep 3; shot before_keys
+xdotool keydown a; sleep 0.3; xdotool keyup a   # A plays middle C
+shot keys
+check "a computer key answers the card" \
+  awk "BEGIN{exit !($(card_bottom keys) < $(card_bottom before_keys) - 20)}"
+sleep 3
+click_at 404 500
+sleep 0.5
+xdotool key space Return
+sleep 2; shot after_space
+sleep 2; shot after_space2
+check "Space and Enter after a click on a key leave the game running" \
+  awk "BEGIN{exit !($(card_bottom after_space2) > $(card_bottom after_space))}"
+
 # --- Closing keeps the points --------------------------------------------------------------------
 "$closer" "$wid"
 wait_for_exit "$quavix_pid" 10
-expected=$(printf '%14s%-14s%-14s%-14s%s\r\n' '' ' 10' ' 0' ' 0' ' 0 ')
+# 10 - 10 + 10 with the mouse, then at weights 19, 18, 17 and 16: MIDI twice, A, the mouse.
+expected=$(printf '%14s%-14s%-14s%-14s%s\r\n' '' ' 44' ' 0' ' 0' ' 0 ')
 check "the score file holds that game's points" \
   test "$(cat "$XDG_DATA_HOME/quavix/scores.txt")" = "$expected"
 

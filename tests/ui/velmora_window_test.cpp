@@ -33,7 +33,7 @@ Messages keyWords(int offset) {
 
 // The window on recording services: opening and closing MIDI, the sound set-up and the score
 // file go to one log in order. The tune never starts, and the game has to go on without it.
-struct Rig : MidiOutput, SoundSystem, ScoreStorage, SettingsStore {
+struct Rig : MidiOutput, SoundSystem, ScoreStorage, SettingsStore, MidiInput {
   explicit Rig(PlayerSettings saved = {}) : saved(saved) {}
 
   PlayerSettings saved;
@@ -42,7 +42,7 @@ struct Rig : MidiOutput, SoundSystem, ScoreStorage, SettingsStore {
   std::vector<int> scoreAtMessage;
   ClockRandom random;
   QtPictureFiles pictures;
-  Velmora velmora{{*this, *this, random, pictures, *this, *this}};
+  Velmora velmora{{*this, *this, random, pictures, *this, *this, *this}};
   VelmoraWindow window{velmora};
 
   uint32_t midiOutOpen(uint32_t* handle, uint32_t device) override {
@@ -63,6 +63,9 @@ struct Rig : MidiOutput, SoundSystem, ScoreStorage, SettingsStore {
     log.push_back("setUpAudio");
     return false;
   }
+  void setMusicOn(bool) override {}
+  void refresh(const std::vector<std::string>&) override {}
+  std::vector<MidiSource> sources() const override { return {{1, "keys", true}}; }
   bool playNoteSample(std::string_view) override { return true; }
   void setNoteNameLanguage(Language language) override {
     log.push_back(language == Language::English ? "noteNames en" : "noteNames zh");
@@ -279,6 +282,41 @@ class VelmoraWindowTest : public QObject {
     }
   }
 
+  // Keys reach the buttons only when the player focused them; clicks keep the keyboard's
+  // focus on the piano, whose computer keys then play.
+  void spaceAfterAClickOnThePianoPressesNoButton() {
+    window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+    QVERIFY(window().keyboard()->hasFocus());
+    click(404, 480);
+    QTest::mouseClick(widget("Command3"), Qt::LeftButton);
+    QVERIFY(window().keyboard()->hasFocus());
+    const QVariant running = widget("Command3")->property("text");
+    sent();
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+      QTest::keyClick(QApplication::focusWidget(), key);
+      QCOMPARE(widget("Command3")->property("text"), running);
+    }
+    QVERIFY(sent().empty());
+
+    QTest::keyPress(QApplication::focusWidget(), Qt::Key_A);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a", true);
+    QApplication::sendEvent(QApplication::focusWidget(), &repeat);
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_A);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(sent(), keyWords(kWhiteKeyOffsets[16]));
+  }
+
+  // Middle C held on a MIDI keyboard: sounded, and drawn pressed until it is let go.
+  void aMidiKeyIsDrawnPressedWhileHeld() {
+    const QPoint middleC(8 + 24 * 16 + 12, 480);
+    window().playMidi(1, {0x90, 60, 100});
+    QVERIFY(window().grab().toImage().pixel(middleC) != qRgb(255, 255, 255));
+    window().playMidi(1, {0x80, 60, 0});
+    QCOMPARE(window().grab().toImage().pixel(middleC), qRgb(255, 255, 255));
+    QCOMPARE(sent(), keyWords(kWhiteKeyOffsets[16]));
+  }
+
   // A setting changed in the menu is kept at once.
   void aMenuSettingIsKept() {
     window().bandMenu()->popup({0, 0});
@@ -288,6 +326,14 @@ class VelmoraWindowTest : public QObject {
     music->trigger();
     QVERIFY(!rig_->velmora.settings().backgroundMusic);
     QCOMPARE(rig_->log, Log{"saveSettings"});
+
+    window().bandMenu()->popup({0, 0});
+    const QList<QAction*> entries = window().bandMenu()->actions();
+    const auto keys = std::find_if(entries.begin(), entries.end(),
+                                   [](QAction* a) { return a->text() == "keys"; });
+    QVERIFY(keys != entries.end() && (*keys)->isChecked());
+    (*keys)->trigger();
+    QCOMPARE(rig_->velmora.settings().switchedOffMidiInputs, std::vector<std::string>{"keys"});
   }
 
   // A new language changes the texts and nothing else, whatever the game is doing, and is kept.
