@@ -51,11 +51,15 @@ AudioEngine::~AudioEngine() {
 
 void AudioEngine::render(float* stereo, int frames) {
   const int count = frames * kOutputChannels;
-  std::fill_n(stereo, count, 0.0f);
-  // The keyboard is silent most of the time; the tune's player follows its own synthesiser's
-  // clock, so that one is rendered whenever it plays, and not rendering it holds it where it is.
+  // The tune's player follows its own synthesiser's clock, so not rendering it holds it where it
+  // is. It is written straight into the buffer, since a copy would cost every buffer.
+  if (tune_ && !tunePaused_) {
+    tune_->writeOver(stereo, frames);
+  } else {
+    std::fill_n(stereo, count, 0.0f);
+  }
+  // The keyboard is silent most of the time.
   if (keyboard_) keyboard_->mixIntoWhileSounding(stereo, frames);
-  if (tune_ && !tunePaused_) tune_->mixInto(stereo, frames);
   sample_.mixInto(stereo, frames);
   for (int i = 0; i < count; ++i) stereo[i] = std::clamp(stereo[i], -1.0f, 1.0f);
 }

@@ -105,6 +105,10 @@ Synthesizer::~Synthesizer() {
   delete_fluid_settings(settings_);
 }
 
+void Synthesizer::writeOver(float* stereo, int frames) {
+  fluid_synth_write_float(synth_, frames, stereo, 0, 2, stereo, 1, 2);
+}
+
 float Synthesizer::mixInto(float* stereo, int frames) {
   float peak = 0;
   while (frames > 0) {

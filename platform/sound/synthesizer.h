@@ -28,6 +28,8 @@ class Synthesizer {
 
   fluid_synth_t* get() const { return synth_; }
 
+  // Writes the next `frames` interleaved stereo frames of its sound over `stereo`. Audio thread.
+  void writeOver(float* stereo, int frames);
   // Adds the next `frames` interleaved stereo frames of its sound to `stereo` and returns the
   // largest of the values added. Audio thread.
   float mixInto(float* stereo, int frames);

@@ -49,7 +49,7 @@ std::unique_ptr<TunePlayer> TunePlayer::create(const Synthesizer& keyboard,
   // that neither happens in the audio callback. It plays a single round so far: a file that
   // lasts no time at all would be reloaded without end inside one block once it loops.
   std::array<float, kFluidBlockFrames * kOutputChannels> firstBlock{};
-  tune->mixInto(firstBlock.data(), kFluidBlockFrames);
+  tune->writeOver(firstBlock.data(), kFluidBlockFrames);
   if (fluid_player_get_status(player) != FLUID_PLAYER_PLAYING) {
     problem = "its tracks can't be read";
     return nullptr;

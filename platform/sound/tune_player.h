@@ -25,8 +25,8 @@ class TunePlayer {
   // Stops the tune's notes; the first step of shutting down.
   void stop();
 
-  // Adds the next `frames` interleaved stereo frames of the tune to `stereo`. Audio thread.
-  void mixInto(float* stereo, int frames) { synth_->mixInto(stereo, frames); }
+  // Writes the next `frames` interleaved stereo frames of the tune over `stereo`. Audio thread.
+  void writeOver(float* stereo, int frames) { synth_->writeOver(stereo, frames); }
 
  private:
   TunePlayer(std::unique_ptr<Synthesizer> synth, fluid_player_t* player);
