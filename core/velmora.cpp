@@ -5,7 +5,7 @@
 
 #include "core/card_fall.h"
 #include "core/game_control.h"
-#include "core/judging.h"
+#include "core/game_mode.h"
 #include "core/midi_words.h"
 #include "core/note_model.h"
 
@@ -41,6 +41,7 @@ void Velmora::Form_Load() {
   // Without music or samples the game still plays; the MIDI device stays open as it is.
   services_.sound.setUpAudio();
   fillKeyTables(state_);
+  services_.recorder.opened();
 }
 
 void Velmora::Form_Unload() {
@@ -48,11 +49,14 @@ void Velmora::Form_Unload() {
   unloaded_ = true;
   services_.midi.midiOutClose(midiOutHandle_);
   services_.scores.saveScores(state_);
+  recordGameEnd();
+  services_.recorder.closed();
 }
 
 void Velmora::Command1_MouseDown(int index, int, int, int, int) {
   services_.midi.midiOutShortMsg(midiOutHandle_, noteOnWord(state_.whiteKeyOffsets.at(index)));
-  judgeWhiteKey(state_, controls_, services_.sound, index);
+  recordAnswer(judgeWhiteKey(state_, controls_, services_.sound, index),
+               whiteKeyMidiNote(state_, index));
 }
 
 void Velmora::Command1_MouseUp(int index, int, int, int, int) {
@@ -61,14 +65,27 @@ void Velmora::Command1_MouseUp(int index, int, int, int, int) {
 
 void Velmora::Command2_MouseDown(int index, int, int, int, int) {
   services_.midi.midiOutShortMsg(midiOutHandle_, noteOnWord(state_.blackKeyOffsets.at(index)));
-  judgeBlackKey(state_, controls_);
+  recordAnswer(judgeBlackKey(state_, controls_), blackKeyMidiNote(state_, index));
 }
 
 void Velmora::Command2_MouseUp(int index, int, int, int, int) {
   services_.midi.midiOutShortMsg(midiOutHandle_, noteOffWord(state_.blackKeyOffsets.at(index)));
 }
 
-void Velmora::Command3_Click() { quavix::Command3_Click(state_, controls_); }
+void Velmora::Command3_Click() {
+  const bool starting = controls_.command3Caption == kCaptionStart;
+  quavix::Command3_Click(state_, controls_);
+  if (!starting) {
+    recordGameEnd();
+    return;
+  }
+  const auto& clefs = controls_.option1Selected;
+  const int clefChoice =
+      static_cast<int>(std::find(clefs.begin(), clefs.end(), true) - clefs.begin());
+  services_.recorder.gameStarted(
+      learningModeSelected(controls_) ? PlayMode::Learning : PlayMode::Test, clefChoice,
+      state_.scores[state_.scoreSlot]);
+}
 
 void Velmora::Command4_Click() { quavix::Command4_Click(state_); }
 
@@ -83,10 +100,25 @@ void Velmora::Option2_Click(int index) {
 }
 
 void Velmora::Timer1_Timer() {
-  quavix::Timer1_Timer(state_, controls_, services_.random, services_.pictures);
+  const TickOutcome outcome =
+      quavix::Timer1_Timer(state_, controls_, services_.random, services_.pictures);
+  if (outcome.spawned) services_.recorder.cardShown(state_.currentClef, state_.currentNote);
+  if (outcome.missed) services_.recorder.cardMissed(state_.currentClef, state_.currentNote);
+  if (outcome.stopped) recordGameEnd();
 }
 
-void Velmora::Timer2_Timer() { quavix::Timer2_Timer(state_, controls_); }
+void Velmora::Timer2_Timer() {
+  quavix::Timer2_Timer(state_, controls_);
+  if (testTimeIsUp(state_)) recordGameEnd();
+}
+
+void Velmora::recordGameEnd() { services_.recorder.gameEnded(state_.scores[state_.scoreSlot]); }
+
+void Velmora::recordAnswer(Judgement judgement, int pressedPitch) {
+  if (judgement == Judgement::NotJudged) return;
+  services_.recorder.answered(state_.currentClef, state_.currentNote, pressedPitch,
+                              judgement == Judgement::Right);
+}
 
 void Velmora::changeSettings(const PlayerSettings& settings) {
   if (settings == settings_) return;

@@ -3,12 +3,14 @@
 #include <cstdint>
 
 #include "core/controls_model.h"
+#include "core/interfaces/game_recorder.h"
 #include "core/interfaces/midi_output.h"
 #include "core/interfaces/picture_files.h"
 #include "core/interfaces/random_source.h"
 #include "core/interfaces/score_storage.h"
 #include "core/interfaces/settings_store.h"
 #include "core/interfaces/sound_system.h"
+#include "core/judging.h"
 #include "core/mouse_codes.h"
 #include "core/player_settings.h"
 #include "core/state.h"
@@ -24,6 +26,7 @@ struct VelmoraServices {
   PictureFiles& pictures;
   ScoreStorage& scores;
   SettingsStore& settings;
+  GameRecorder& recorder;
 };
 
 // The main window without its widgets: the game record, the controls' run-time properties and
@@ -57,6 +60,10 @@ class Velmora {
   bool unloaded() const { return unloaded_; }
 
  private:
+  // Every way a game ends tells the recorder, which ignores an end it already heard.
+  void recordGameEnd();
+  void recordAnswer(Judgement judgement, int pressedPitch);
+
   VelmoraServices services_;
   GameState state_;
   Controls controls_;

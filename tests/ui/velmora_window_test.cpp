@@ -3,6 +3,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <utility>
@@ -27,6 +28,17 @@ Messages keyWords(int offset) {
   return {{kHandle, noteOnWord(offset)}, {kHandle, noteOffWord(offset)}};
 }
 
+// The game's events are not this window's concern; the statistics tests follow them.
+struct NoRecorder : GameRecorder {
+  void opened() override {}
+  void closed() override {}
+  void gameStarted(PlayMode, int, int16_t) override {}
+  void gameEnded(int16_t) override {}
+  void cardShown(int, int) override {}
+  void answered(int, int, int, bool) override {}
+  void cardMissed(int, int) override {}
+};
+
 // The window on recording services: opening and closing MIDI, the sound set-up and the score
 // file go to one log in order. The tune never starts, and the game has to go on without it.
 struct Rig : MidiOutput, SoundSystem, ScoreStorage, SettingsStore {
@@ -35,7 +47,8 @@ struct Rig : MidiOutput, SoundSystem, ScoreStorage, SettingsStore {
   std::vector<int> scoreAtMessage;
   ClockRandom random;
   QtPictureFiles pictures;
-  Velmora velmora{{*this, *this, random, pictures, *this, *this}};
+  NoRecorder recorder;
+  Velmora velmora{{*this, *this, random, pictures, *this, *this, recorder}};
   VelmoraWindow window{velmora};
 
   uint32_t midiOutOpen(uint32_t* handle, uint32_t device) override {
@@ -199,6 +212,17 @@ class VelmoraWindowTest : public QObject {
     music->trigger();
     QVERIFY(!rig_->velmora.settings().backgroundMusic);
     QCOMPARE(rig_->log, Log{"saveSettings"});
+  }
+
+  void theMenuAsksForTheStatistics() {
+    window().bandMenu()->popup({0, 0});
+    QSignalSpy asked(window().bandMenu(), &BandMenu::statisticsRequested);
+    const QList<QAction*> entries = window().bandMenu()->actions();
+    const auto statistics = std::find_if(entries.begin(), entries.end(),
+                                         [](QAction* a) { return a->text() == "统计"; });
+    QVERIFY(statistics != entries.end());
+    (*statistics)->trigger();
+    QCOMPARE(asked.count(), 1);
   }
 };
 
