@@ -10,6 +10,12 @@ BandMenu::BandMenu(Velmora& velmora, Run run, QWidget* parent)
 void BandMenu::rebuild() {
   clear();
   addToggle(QStringLiteral("背景音乐"), &PlayerSettings::backgroundMusic);
+  addStatisticsEntry();
+}
+
+void BandMenu::addStatisticsEntry() {
+  addSeparator();
+  connect(addAction(tr("统计")), &QAction::triggered, this, &BandMenu::statisticsRequested);
 }
 
 void BandMenu::addToggle(const QString& text, bool PlayerSettings::*setting) {
