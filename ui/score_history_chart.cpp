@@ -42,6 +42,8 @@ void ScoreHistoryChart::setGames(const std::vector<GameRecord>& games) {
     highest = std::max<int>(highest, game.endScore);
   }
   if (lines.empty()) return;
+  // Smoothing thousands of short segments costs more than it shows.
+  setRenderHint(QPainter::Antialiasing, games.size() < 2000);
 
   auto* time = new QDateTimeAxis;
   time->setFormat(QStringLiteral("MM-dd HH:mm"));
@@ -49,7 +51,8 @@ void ScoreHistoryChart::setGames(const std::vector<GameRecord>& games) {
   time->setRange(QDateTime::fromMSecsSinceEpoch(first - 60'000),
                  QDateTime::fromMSecsSinceEpoch(last + 60'000));
   auto* score = new QValueAxis;
-  score->setRange(0, highest * 1.1);
+  score->setRange(0, highest);
+  score->applyNiceNumbers();
   score->setLabelFormat(QStringLiteral("%d"));
   score->setTitleText(tr("得分"));
   chart->addAxis(time, Qt::AlignBottom);

@@ -21,12 +21,12 @@ struct NoStorage : StatisticsStorage {
   bool saveStatistics(const Statistics&) override { return true; }
 };
 
-// A season of play: games of twenty cards on both clefs, mostly right, some wrong, a few missed.
-inline void recordEvents(GameRecorder& recorder, int count) {
+// A season of play: games of some cards on both clefs, mostly right, some wrong, a few missed.
+inline void recordEvents(GameRecorder& recorder, int count, int cardsPerGame = 20) {
   int events = 0, card = 0;
   while (events < count) {
     recorder.gameStarted(card % 3 ? PlayMode::Learning : PlayMode::Test, card % 3, 0);
-    for (int i = 0; i < 20 && events < count; ++i, ++card) {
+    for (int i = 0; i < cardsPerGame && events < count; ++i, ++card) {
       const int clef = card % 2;
       const int note = 12 * clef + card * 7 % 19;
       recorder.cardShown(clef, note);
