@@ -1,6 +1,8 @@
 #include "ui/statistics_window.h"
 
 #include <QLineSeries>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -100,6 +102,26 @@ class StatisticsWindowTest : public QObject {
     QTRY_COMPARE(drawnOn(map, answerKey(kMiddleC)), viridis(0.0));
     recorder.gameEnded(0);
     QTRY_COMPARE(window.history()->chart()->series().size(), 1);
+  }
+
+  // Clearing asks first; only a yes forgets.
+  void clearingTakesAYes() {
+    for (auto [answer, cleared] : {std::pair{QMessageBox::No, false}, {QMessageBox::Yes, true}}) {
+      storage_.given = trebleRecord();
+      StatisticsRecorder recorder(storage_, clock_);
+      recorder.opened();
+      StatisticsWindow window(recorder);
+      window.present();
+      QTimer::singleShot(0, [answer = answer] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        box->button(answer)->click();
+      });
+      window.findChild<QPushButton*>()->click();
+      QCOMPARE(recorder.statistics() == Statistics{}, cleared);
+      QTRY_COMPARE(drawnOn(window.heatMap(), answerKey(kMiddleC)) == HeatMapWidget::kNeverShown,
+                   cleared);
+    }
   }
 };
 
