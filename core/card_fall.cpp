@@ -47,17 +47,19 @@ void moveCard(const GameState& state, Controls& controls) {
   note.top = kStemDownImageDrop * state.noteImageIndex + state.noteHeadY;
 }
 
-void fallOrMiss(GameState& state, Controls& controls) {
+// True on a miss.
+bool fallOrMiss(GameState& state, Controls& controls) {
   if (state.noteFallY > kMissLine) {
     state.noteFallY = 0;
     deductPenalty(state);
     showScore(state, controls);
-    return;
+    return true;
   }
   const double weight = state.noteWeights[state.currentNote][state.currentClef];
   // nearbyint in the default rounding mode takes halves to the even neighbour.
   state.noteFallY =
       static_cast<int16_t>(std::nearbyint((state.noteFallY + kFallBase) - weight / 2));
+  return false;
 }
 
 }  // namespace
@@ -67,11 +69,19 @@ void placeCard(const GameState& state, Controls& controls) {
   controls.picture1.top = state.noteFallY - kCardAboveTop;
 }
 
-void Timer1_Timer(GameState& state, Controls& controls, RandomSource& random,
-                  PictureFiles& pictures) {
-  if (state.noteFallY == 0 && !spawnCard(state, controls, random, pictures)) return;
+TickOutcome Timer1_Timer(GameState& state, Controls& controls, RandomSource& random,
+                         PictureFiles& pictures) {
+  TickOutcome outcome;
+  if (state.noteFallY == 0) {
+    if (!spawnCard(state, controls, random, pictures)) {
+      outcome.stopped = true;
+      return outcome;
+    }
+    outcome.spawned = true;
+  }
   moveCard(state, controls);
-  fallOrMiss(state, controls);
+  outcome.missed = fallOrMiss(state, controls);
+  return outcome;
 }
 
 }  // namespace quavix

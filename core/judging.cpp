@@ -52,19 +52,22 @@ void judgeWrong(GameState& state, Controls& controls) {
 
 }  // namespace
 
-void judgeWhiteKey(GameState& state, Controls& controls, NoteSamplePlayer& samples, int key) {
-  if (!pressIsJudged(state, controls)) return;
+Judgement judgeWhiteKey(GameState& state, Controls& controls, NoteSamplePlayer& samples, int key) {
+  if (!pressIsJudged(state, controls)) return Judgement::NotJudged;
   if (key == answerKey(state.currentNote)) {
     judgeCorrect(state, controls, samples, key);
-    return;
+    return Judgement::Right;
   }
   int16_t& weight = currentWeight(state);
   if (weight < kWeightCeiling) ++weight;
   judgeWrong(state, controls);
+  return Judgement::Wrong;
 }
 
-void judgeBlackKey(GameState& state, Controls& controls) {
-  if (pressIsJudged(state, controls)) judgeWrong(state, controls);
+Judgement judgeBlackKey(GameState& state, Controls& controls) {
+  if (!pressIsJudged(state, controls)) return Judgement::NotJudged;
+  judgeWrong(state, controls);
+  return Judgement::Wrong;
 }
 
 std::string_view noteSampleFile(int key) { return kSampleFiles[key % 7]; }

@@ -8,9 +8,11 @@
 
 namespace quavix {
 
+enum class Judgement { NotJudged, Right, Wrong };
+
 // Judge a press of white key Command1(key) / black key Command2(key); runs after its note-on.
-void judgeWhiteKey(GameState& state, Controls& controls, NoteSamplePlayer& samples, int key);
-void judgeBlackKey(GameState& state, Controls& controls);
+Judgement judgeWhiteKey(GameState& state, Controls& controls, NoteSamplePlayer& samples, int key);
+Judgement judgeBlackKey(GameState& state, Controls& controls);
 // The recording that names white key Command1(key)'s pitch class.
 std::string_view noteSampleFile(int key);
 

@@ -6,7 +6,7 @@
 #include "core/card_fall.h"
 #include "core/computer_keys.h"
 #include "core/game_control.h"
-#include "core/judging.h"
+#include "core/game_mode.h"
 #include "core/midi_words.h"
 #include "core/note_model.h"
 
@@ -45,6 +45,7 @@ void Velmora::Form_Load() {
   services_.sound.setUpAudio();
   fillKeyTables(state_);
   refreshMidiInputs();
+  services_.recorder.opened();
 }
 
 void Velmora::Form_Unload() {
@@ -52,11 +53,14 @@ void Velmora::Form_Unload() {
   unloaded_ = true;
   services_.midi.midiOutClose(midiOutHandle_);
   services_.scores.saveScores(state_);
+  recordGameEnd();
+  services_.recorder.closed();
 }
 
 void Velmora::Command1_MouseDown(int index, int, int, int, int) {
   sendKeyWord(noteOnWord(state_.whiteKeyOffsets.at(index)));
-  judgeWhiteKey(state_, controls_, services_.sound, index);
+  recordAnswer(judgeWhiteKey(state_, controls_, services_.sound, index),
+               whiteKeyMidiNote(state_, index));
 }
 
 void Velmora::Command1_MouseUp(int index, int, int, int, int) {
@@ -65,14 +69,27 @@ void Velmora::Command1_MouseUp(int index, int, int, int, int) {
 
 void Velmora::Command2_MouseDown(int index, int, int, int, int) {
   sendKeyWord(noteOnWord(state_.blackKeyOffsets.at(index)));
-  judgeBlackKey(state_, controls_);
+  recordAnswer(judgeBlackKey(state_, controls_), blackKeyMidiNote(state_, index));
 }
 
 void Velmora::Command2_MouseUp(int index, int, int, int, int) {
   sendKeyWord(noteOffWord(state_.blackKeyOffsets.at(index)));
 }
 
-void Velmora::Command3_Click() { quavix::Command3_Click(state_, controls_); }
+void Velmora::Command3_Click() {
+  const bool starting = !controls_.gameRunning;
+  quavix::Command3_Click(state_, controls_);
+  if (!starting) {
+    recordGameEnd();
+    return;
+  }
+  const auto& clefs = controls_.option1Selected;
+  const int clefChoice =
+      static_cast<int>(std::find(clefs.begin(), clefs.end(), true) - clefs.begin());
+  services_.recorder.gameStarted(
+      learningModeSelected(controls_) ? PlayMode::Learning : PlayMode::Test, clefChoice,
+      state_.scores[state_.scoreSlot]);
+}
 
 void Velmora::Command4_Click() { quavix::Command4_Click(state_); }
 
@@ -87,10 +104,25 @@ void Velmora::Option2_Click(int index) {
 }
 
 void Velmora::Timer1_Timer() {
-  quavix::Timer1_Timer(state_, controls_, services_.random, services_.pictures);
+  const TickOutcome outcome =
+      quavix::Timer1_Timer(state_, controls_, services_.random, services_.pictures);
+  if (outcome.spawned) services_.recorder.cardShown(state_.currentClef, state_.currentNote);
+  if (outcome.missed) services_.recorder.cardMissed(state_.currentClef, state_.currentNote);
+  if (outcome.stopped) recordGameEnd();
 }
 
-void Velmora::Timer2_Timer() { quavix::Timer2_Timer(state_, controls_); }
+void Velmora::Timer2_Timer() {
+  quavix::Timer2_Timer(state_, controls_);
+  if (testTimeIsUp(state_)) recordGameEnd();
+}
+
+void Velmora::recordGameEnd() { services_.recorder.gameEnded(state_.scores[state_.scoreSlot]); }
+
+void Velmora::recordAnswer(Judgement judgement, int pressedPitch) {
+  if (judgement == Judgement::NotJudged) return;
+  services_.recorder.answered(state_.currentClef, state_.currentNote, pressedPitch,
+                              judgement == Judgement::Right);
+}
 
 void Velmora::sendKeyWord(uint32_t word) {
   if (!silent_) services_.midi.midiOutShortMsg(midiOutHandle_, word);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/controls_model.h"
+#include "core/interfaces/game_recorder.h"
 #include "core/interfaces/midi_input.h"
 #include "core/interfaces/midi_output.h"
 #include "core/interfaces/picture_files.h"
@@ -13,6 +14,7 @@
 #include "core/interfaces/score_storage.h"
 #include "core/interfaces/settings_store.h"
 #include "core/interfaces/sound_system.h"
+#include "core/judging.h"
 #include "core/mouse_codes.h"
 #include "core/played_keys.h"
 #include "core/player_settings.h"
@@ -30,6 +32,7 @@ struct VelmoraServices {
   ScoreStorage& scores;
   SettingsStore& settings;
   MidiInput& midiInput;
+  GameRecorder& recorder;
 };
 
 // The main window without its widgets: the game record, the controls' run-time properties and
@@ -77,6 +80,10 @@ class Velmora {
   const HeldKeys& playedKeys() const { return played_; }
 
  private:
+  // Every way a game ends tells the recorder, which ignores an end it already heard.
+  void recordGameEnd();
+  void recordAnswer(Judgement judgement, int pressedPitch);
+
   VelmoraServices services_;
   GameState state_;
   Controls controls_;

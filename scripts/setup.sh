@@ -10,7 +10,7 @@ packages=(
   xvfb xauth xdotool pulseaudio pulseaudio-utils imagemagick sox
   desktop-file-utils appstream dpkg-dev file
   librtmidi-dev jackd2 libjack-jackd2-dev
-  qt6-charts-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools espeak-ng
+  qt6-charts-dev libqt6opengl6-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools espeak-ng
 )
 
 missing=()

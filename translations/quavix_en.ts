@@ -72,11 +72,126 @@
     </message>
     <message>
         <source>电脑键盘的八度</source>
-        <translation>Computer keys' octave</translation>
+        <translation>Computer keys&apos; octave</translation>
     </message>
     <message>
         <source>A 键为 C%1</source>
         <translation>A plays C%1</translation>
+    </message>
+    <message>
+        <source>统计</source>
+        <translation>Statistics</translation>
+    </message>
+</context>
+<context>
+    <name>quavix::HeatMapWidget</name>
+    <message>
+        <source>%1：此谱号不出现这个音</source>
+        <translation>%1: this clef never shows this note</translation>
+    </message>
+    <message>
+        <source>%1：还没有出现过</source>
+        <translation>%1: not shown yet</translation>
+    </message>
+    <message>
+        <source>%1：出现 %2 次
+答对 %3 次，答错 %4 次，漏掉 %5 次</source>
+        <translation>%1: shown %2 times
+right %3, wrong %4, missed %5</translation>
+    </message>
+    <message>
+        <source>
+正确率 %1%</source>
+        <translation>
+Accuracy %1%</translation>
+    </message>
+    <message>
+        <source>
+答对平均用时 %1 秒</source>
+        <translation>
+Average time of right answers: %1 s</translation>
+    </message>
+    <message>
+        <source>正确率</source>
+        <translation>Accuracy</translation>
+    </message>
+    <message>
+        <source>没有出现或没有作答</source>
+        <translation>Not shown or not answered</translation>
+    </message>
+</context>
+<context>
+    <name>quavix::ScoreHistoryChart</name>
+    <message>
+        <source>高音谱号</source>
+        <translation>treble clef</translation>
+    </message>
+    <message>
+        <source>低音谱号</source>
+        <translation>bass clef</translation>
+    </message>
+    <message>
+        <source>混合</source>
+        <translation>mixed</translation>
+    </message>
+    <message>
+        <source>测试</source>
+        <translation>test</translation>
+    </message>
+    <message>
+        <source>学习</source>
+        <translation>learning</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>还没有结束的游戏</source>
+        <translation>No finished games yet</translation>
+    </message>
+    <message>
+        <source>每局结束时的得分</source>
+        <translation>Score at the end of each game</translation>
+    </message>
+    <message>
+        <source>得分</source>
+        <translation>Score</translation>
+    </message>
+</context>
+<context>
+    <name>quavix::StatisticsWindow</name>
+    <message>
+        <source>统计</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>高音谱号</source>
+        <translation>treble clef</translation>
+    </message>
+    <message>
+        <source>低音谱号</source>
+        <translation>bass clef</translation>
+    </message>
+    <message>
+        <source>最常混淆</source>
+        <translation>Most confused</translation>
+    </message>
+    <message>
+        <source>次数</source>
+        <translation>Times</translation>
+    </message>
+    <message>
+        <source>清除统计</source>
+        <translation>Clear statistics</translation>
+    </message>
+    <message>
+        <source>统计文件无法读取或来自更新的版本，本次不记录。</source>
+        <translation>The statistics file cannot be read or is from a newer version; nothing is recorded this run.</translation>
+    </message>
+    <message>
+        <source>清除所有音符的统计和得分历史？分数不受影响，清除后无法恢复。</source>
+        <translation>Clear all note statistics and the score history? Scores are not affected; this cannot be undone.</translation>
     </message>
 </context>
 </TS>

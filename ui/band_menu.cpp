@@ -15,6 +15,7 @@ void BandMenu::rebuild() {
   clear();
   addToggle(tr("背景音乐"), &PlayerSettings::backgroundMusic);
   addInstrumentEntries();
+  addStatisticsEntry();
   addLanguages();
 }
 
@@ -55,6 +56,11 @@ void BandMenu::addInstrumentEntries() {
       change([octave](PlayerSettings& settings) { settings.computerKeyOctave = octave; });
     });
   }
+}
+
+void BandMenu::addStatisticsEntry() {
+  addSeparator();
+  connect(addAction(tr("统计")), &QAction::triggered, this, &BandMenu::statisticsRequested);
 }
 
 void BandMenu::addToggle(const QString& text, bool PlayerSettings::*setting) {

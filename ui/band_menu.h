@@ -19,8 +19,12 @@ class BandMenu : public QMenu {
 
   BandMenu(Velmora& velmora, Run run, QWidget* parent);
 
+ signals:
+  void statisticsRequested();
+
  private:
   void rebuild();
+  void addStatisticsEntry();
   // A check entry for one yes-or-no setting.
   void addToggle(const QString& text, bool PlayerSettings::*setting);
   // One entry per language, each named in its own language.

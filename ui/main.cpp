@@ -3,15 +3,20 @@
 #include <cstdio>
 
 #include "core/clock_random.h"
+#include "core/statistics_recorder.h"
 #include "core/velmora.h"
+#include "platform/clock/system_clock.h"
 #include "platform/files/qt_picture_files.h"
 #include "platform/files/score_file.h"
 #include "platform/files/settings_file.h"
+#include "platform/files/statistics_file.h"
 #include "platform/midi_input/rtmidi_input.h"
 #include "platform/sound/sound_services.h"
+#include "ui/band_menu.h"
 #include "ui/fonts.h"
 #include "ui/shutdown_signals.h"
 #include "ui/startup_clock.h"
+#include "ui/statistics_window.h"
 #include "ui/tick_figures.h"
 #include "ui/velmora_window.h"
 
@@ -39,10 +44,19 @@ int main(int argc, char** argv) {
         },
         Qt::QueuedConnection);
   });
+  quavix::StatisticsFile statisticsFile(quavix::defaultStatisticsFilePath());
+  quavix::SystemClock clock;
+  quavix::StatisticsRecorder statistics(statisticsFile, clock);
   quavix::Velmora velmora(
-      {sound.midi(), sound.sound(), random, pictures, scores, settings, midiInput});
+      {sound.midi(), sound.sound(), random, pictures, scores, settings, midiInput, statistics});
   quavix::VelmoraWindow window(velmora);
   midiTarget = &window;
+  // Made when first asked for, so that a player who never opens it pays nothing for it.
+  quavix::StatisticsWindow* statisticsWindow = nullptr;
+  QObject::connect(window.bandMenu(), &quavix::BandMenu::statisticsRequested, &window, [&] {
+    if (!statisticsWindow) statisticsWindow = new quavix::StatisticsWindow(statistics, &window);
+    statisticsWindow->present();
+  });
 
   if (qEnvironmentVariable("QUAVIX_PRINT_FIRST_FRAME") == QLatin1String("1")) {
     QObject::connect(&window, &quavix::VelmoraWindow::firstPainted, [] {

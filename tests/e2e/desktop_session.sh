@@ -112,6 +112,12 @@ pixel_is() {  # pixel_is SHOT X Y R G B
   [ "$got" = "$4 $5 $6" ] || { echo "  pixel ($2,$3) is $got, not $4 $5 $6"; return 1; }
 }
 
+has_colour() {  # has_colour SHOT R G B: some pixel within 2% of that colour
+  local box
+  box=$(convert "$session_dir/$1.png" -fuzz 2% -fill black +opaque "rgb($2,$3,$4)" -format '%@' info:)
+  case "$box" in 0x0*|"") echo "  no pixel near $2 $3 $4"; return 1 ;; esac
+}
+
 pixel_is_dark() {
   local r g b
   read -r r g b < <(pixel "$1" "$2" "$3")

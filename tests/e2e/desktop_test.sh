@@ -17,6 +17,12 @@ start_recorder
 start_jack
 
 export XDG_DATA_HOME=$session_dir/data XDG_CONFIG_HOME=$session_dir/config
+# Two weeks of earlier play, dated back from today, for the statistics window to show.
+mkdir -p "$XDG_DATA_HOME/quavix"
+seed=$(cat "$here/statistics_seed.json")
+for n in $(seq 14 -1 1); do seed=${seed//\"DAY-$n/\"$(date -u -d "$n days ago" +%F)}; done
+printf '%s\n' "$seed" >"$XDG_DATA_HOME/quavix/stats.json"
+seed_games=$(grep -c '"mode"' "$XDG_DATA_HOME/quavix/stats.json")
 cd "$session_dir"
 "$quavix" 2>"$session_dir/quavix.err" &
 quavix_pid=$!
@@ -157,6 +163,17 @@ sleep 2; shot after_space2
 check "Space and Enter after a click on a key leave the game running" \
   awk "BEGIN{exit !($(card_bottom after_space2) > $(card_bottom after_space))}"
 
+# --- The statistics window, from the band's menu, while the game runs ----------------------------
+xdotool mousemove --window "$wid" 400 330 click 3
+sleep 0.5
+xdotool key Up Up Up Return   # 统计, before the two languages
+swid=$(wait_for_window 统计)
+sleep 1
+import -window "$swid" "$session_dir/statistics.png"
+# QUAVIX_SCREENSHOT_DIR=docs keeps the picture the README shows.
+[ -z "${QUAVIX_SCREENSHOT_DIR:-}" ] || cp "$session_dir/statistics.png" "$QUAVIX_SCREENSHOT_DIR/"
+check "the statistics window draws its viridis scale" has_colour statistics 253 231 37
+
 # --- Closing keeps the points --------------------------------------------------------------------
 "$closer" "$wid"
 wait_for_exit "$quavix_pid" 10
@@ -164,6 +181,8 @@ wait_for_exit "$quavix_pid" 10
 expected=$(printf '%14s%-14s%-14s%-14s%s\r\n' '' ' 44' ' 0' ' 0' ' 0 ')
 check "the score file holds that game's points" \
   test "$(cat "$XDG_DATA_HOME/quavix/scores.txt")" = "$expected"
+check "closing with the statistics open ends the program and keeps the game" \
+  test "$(grep -c '"mode"' "$XDG_DATA_HOME/quavix/stats.json")" -eq $((seed_games + 1))
 
 if [ -s "$session_dir/quavix.err" ]; then echo "--- stderr of the game:"; cat "$session_dir/quavix.err"; fi
 echo "e2e: $failures failed"

@@ -12,6 +12,7 @@
 #include "core/midi_words.h"
 #include "core/note_model.h"
 #include "core/velmora.h"
+#include "tests/support/quiet_services.h"
 
 namespace quavix {
 namespace {
@@ -88,7 +89,8 @@ struct Rig : MidiOutput, SoundSystem, PictureFiles, ScoreStorage, SettingsStore,
   PlayerSettings kept;
   std::vector<bool> musicOn;
   ClockRandom random;
-  Velmora velmora{{*this, *this, random, *this, *this, *this, *this}};
+  NoRecorder recorder;
+  Velmora velmora{{*this, *this, random, *this, *this, *this, *this, recorder}};
 
   explicit Rig(PlayerSettings start = {}) : kept(start) {}
 

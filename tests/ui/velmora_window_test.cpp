@@ -15,6 +15,7 @@
 #include "core/note_model.h"
 #include "core/window_layout.h"
 #include "platform/files/qt_picture_files.h"
+#include "tests/support/quiet_services.h"
 #include "ui/band_menu.h"
 #include "ui/card_widget.h"
 #include "ui/keyboard_widget.h"
@@ -42,7 +43,8 @@ struct Rig : MidiOutput, SoundSystem, ScoreStorage, SettingsStore, MidiInput {
   std::vector<int> scoreAtMessage;
   ClockRandom random;
   QtPictureFiles pictures;
-  Velmora velmora{{*this, *this, random, pictures, *this, *this, *this}};
+  NoRecorder recorder;
+  Velmora velmora{{*this, *this, random, pictures, *this, *this, *this, recorder}};
   VelmoraWindow window{velmora};
 
   uint32_t midiOutOpen(uint32_t* handle, uint32_t device) override {
@@ -401,6 +403,17 @@ class VelmoraWindowTest : public QObject {
     QCOMPARE(rig_->log.front(), "noteNames en");
     rig_.reset();
     QCOMPARE(QCoreApplication::translate("Velmora", "游戏开始"), "游戏开始");
+  }
+
+  void theMenuAsksForTheStatistics() {
+    window().bandMenu()->popup({0, 0});
+    QSignalSpy asked(window().bandMenu(), &BandMenu::statisticsRequested);
+    const QList<QAction*> entries = window().bandMenu()->actions();
+    const auto statistics = std::find_if(entries.begin(), entries.end(),
+                                         [](QAction* a) { return a->text() == "统计"; });
+    QVERIFY(statistics != entries.end());
+    (*statistics)->trigger();
+    QCOMPARE(asked.count(), 1);
   }
 };
 

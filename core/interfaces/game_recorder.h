@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+
+namespace quavix {
+
+enum class PlayMode : uint8_t { Learning, Test };
+
+// What happens in the game, told by the window's handlers as it happens.
+class GameRecorder {
+ public:
+  virtual ~GameRecorder() = default;
+  // At the window's load and unload; a game still running at the unload has ended before.
+  virtual void opened() = 0;
+  virtual void closed() = 0;
+  // clefChoice as the clef options: 0 treble, 1 bass, 2 mixed.
+  virtual void gameStarted(PlayMode mode, int clefChoice, int16_t score) = 0;
+  // Ignored when no game is running, so every way a game can end may call it.
+  virtual void gameEnded(int16_t score) = 0;
+  virtual void cardShown(int clef, int note) = 0;
+  // A judged press on the current card; pressedPitch is the MIDI note of the key.
+  virtual void answered(int clef, int note, int pressedPitch, bool right) = 0;
+  virtual void cardMissed(int clef, int note) = 0;
+};
+
+}  // namespace quavix

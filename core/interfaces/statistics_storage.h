@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/statistics.h"
+
+namespace quavix {
+
+struct StoredStatistics {
+  enum class Status {
+    Loaded,
+    Fresh,        // there was none, or an unreadable one was set aside
+    Untouchable,  // written by a newer version, or unreadable and could not be set aside
+  };
+  Status status = Status::Fresh;
+  Statistics statistics;
+};
+
+// Where the statistics are kept; the real one is a file beside the scores.
+class StatisticsStorage {
+ public:
+  virtual ~StatisticsStorage() = default;
+  virtual StoredStatistics loadStatistics() = 0;
+  // False when they could not be written; what was there before stays whole.
+  virtual bool saveStatistics(const Statistics& statistics) = 0;
+};
+
+}  // namespace quavix

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <vector>
+
+#include "core/interfaces/game_recorder.h"
+#include "core/state.h"
+
+namespace quavix {
+
+// What happened to one note on one clef over all games. Counts outgrow 16 bits in a few weeks
+// of play, so they are wider than the game's values.
+struct NoteFigures {
+  uint32_t shown = 0;
+  uint32_t right = 0;
+  uint32_t wrong = 0;
+  uint32_t missed = 0;
+  // From the card's appearance to each answer, summed.
+  uint64_t rightMilliseconds = 0;
+  uint64_t wrongMilliseconds = 0;
+  std::map<int, uint32_t> instead;  // MIDI note of the key pressed instead -> times
+
+  // Answers and misses, the cards that say something about the player.
+  uint32_t outcomes() const { return right + wrong + missed; }
+  bool operator==(const NoteFigures&) const = default;
+};
+
+struct GameRecord {
+  PlayMode mode = PlayMode::Learning;
+  int16_t clefChoice = 0;  // 0 treble, 1 bass, 2 mixed
+  int16_t startScore = 0;
+  int16_t endScore = 0;
+  int64_t startedAt = 0;  // seconds since 1970 UTC
+  int64_t durationMilliseconds = 0;
+  bool operator==(const GameRecord&) const = default;
+};
+
+struct Statistics {
+  std::array<std::array<NoteFigures, kNoteIndexCount>, kClefCount> notes{};  // [clef][note]
+  std::vector<GameRecord> games;
+  bool operator==(const Statistics&) const = default;
+};
+
+// Whether cards of this clef can show the note: its staff steps are 0 to 18.
+bool clefShowsNote(int clef, int note);
+
+struct Confusion {
+  int notePitch = 0;
+  int pressedPitch = 0;
+  uint32_t times = 0;
+  bool operator==(const Confusion&) const = default;
+};
+
+// The most frequent wrong answers on one clef, most frequent first; ties by pitch.
+std::vector<Confusion> mostConfused(const Statistics& statistics, int clef, size_t count);
+
+}  // namespace quavix

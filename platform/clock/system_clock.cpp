@@ -1,0 +1,17 @@
+#include "platform/clock/system_clock.h"
+
+#include <chrono>
+
+namespace quavix {
+
+int64_t SystemClock::steadyMilliseconds() {
+  using namespace std::chrono;
+  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+int64_t SystemClock::unixSeconds() {
+  using namespace std::chrono;
+  return duration_cast<seconds>(system_clock::now().time_since_epoch()).count();
+}
+
+}  // namespace quavix

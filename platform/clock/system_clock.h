@@ -1,0 +1,13 @@
+#pragma once
+
+#include "core/interfaces/clock.h"
+
+namespace quavix {
+
+class SystemClock final : public Clock {
+ public:
+  int64_t steadyMilliseconds() override;
+  int64_t unixSeconds() override;
+};
+
+}  // namespace quavix

@@ -1,0 +1,175 @@
+#include "platform/files/statistics_json.h"
+
+#include <QDateTime>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+
+#include "core/note_model.h"
+
+namespace quavix {
+
+namespace {
+
+// Whole numbers in a JSON double stay exact up to 2^53.
+constexpr double kLargestExact = 9007199254740992.0;
+
+struct Damage : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// A missing entry counts as zero; anything but a whole number in range is damage.
+double readNumber(const QJsonObject& object, const char* key, double low, double high) {
+  const QJsonValue value = object.value(QLatin1String(key));
+  if (value.isUndefined()) return 0;
+  const double number = value.toDouble(std::nan(""));
+  if (!value.isDouble() || number != std::floor(number) || number < low || number > high) {
+    throw Damage(std::string("\"") + key + "\" is not a whole number from " +
+                 std::to_string(static_cast<long long>(low)) + " to " +
+                 std::to_string(static_cast<long long>(high)));
+  }
+  return number;
+}
+
+uint32_t readCount(const QJsonObject& object, const char* key) {
+  return static_cast<uint32_t>(readNumber(object, key, 0, std::numeric_limits<uint32_t>::max()));
+}
+
+int16_t readScore(const QJsonObject& object, const char* key) {
+  return static_cast<int16_t>(readNumber(object, key, std::numeric_limits<int16_t>::min(),
+                                         std::numeric_limits<int16_t>::max()));
+}
+
+QJsonObject objectAt(const QJsonValue& value, const char* what) {
+  if (!value.isObject()) throw Damage(std::string("an entry of \"") + what + "\" is no object");
+  return value.toObject();
+}
+
+QJsonArray arrayOf(const QJsonObject& object, const char* key) {
+  const QJsonValue value = object.value(QLatin1String(key));
+  if (value.isUndefined()) return {};
+  if (!value.isArray()) throw Damage(std::string("\"") + key + "\" is no list");
+  return value.toArray();
+}
+
+QJsonObject noteToJson(int clef, int note, const NoteFigures& figures) {
+  QJsonArray instead;
+  for (const auto& [pitch, times] : figures.instead) {
+    instead.append(QJsonObject{{"pitch", pitch}, {"times", static_cast<double>(times)}});
+  }
+  return {{"clef", clef},
+          {"note", note},
+          {"shown", static_cast<double>(figures.shown)},
+          {"right", static_cast<double>(figures.right)},
+          {"wrong", static_cast<double>(figures.wrong)},
+          {"missed", static_cast<double>(figures.missed)},
+          {"rightMs", static_cast<double>(figures.rightMilliseconds)},
+          {"wrongMs", static_cast<double>(figures.wrongMilliseconds)},
+          {"instead", instead}};
+}
+
+void readNote(const QJsonObject& object, Statistics& statistics) {
+  const int clef = static_cast<int>(readNumber(object, "clef", 0, kClefCount - 1));
+  const int note = static_cast<int>(readNumber(object, "note", 0, kNoteIndexCount - 1));
+  NoteFigures& figures = statistics.notes[clef][note];
+  figures.shown = readCount(object, "shown");
+  figures.right = readCount(object, "right");
+  figures.wrong = readCount(object, "wrong");
+  figures.missed = readCount(object, "missed");
+  figures.rightMilliseconds =
+      static_cast<uint64_t>(readNumber(object, "rightMs", 0, kLargestExact));
+  figures.wrongMilliseconds =
+      static_cast<uint64_t>(readNumber(object, "wrongMs", 0, kLargestExact));
+  for (const QJsonValue& entry : arrayOf(object, "instead")) {
+    const QJsonObject pressed = objectAt(entry, "instead");
+    const int pitch = static_cast<int>(readNumber(pressed, "pitch", 0, 127));
+    figures.instead[pitch] = readCount(pressed, "times");
+  }
+}
+
+QJsonObject gameToJson(const GameRecord& game) {
+  return {
+      {"mode", game.mode == PlayMode::Test ? "test" : "learning"},
+      {"clefChoice", game.clefChoice},
+      {"startScore", game.startScore},
+      {"endScore", game.endScore},
+      {"startedAt", QDateTime::fromSecsSinceEpoch(game.startedAt, Qt::UTC).toString(Qt::ISODate)},
+      {"durationMs", static_cast<double>(game.durationMilliseconds)}};
+}
+
+GameRecord readGame(const QJsonObject& object) {
+  GameRecord game;
+  const QString mode = object.value(QLatin1String("mode")).toString();
+  if (mode != QLatin1String("learning") && mode != QLatin1String("test")) {
+    throw Damage("a game's \"mode\" is neither learning nor test");
+  }
+  game.mode = mode == QLatin1String("test") ? PlayMode::Test : PlayMode::Learning;
+  game.clefChoice = static_cast<int16_t>(readNumber(object, "clefChoice", 0, 2));
+  game.startScore = readScore(object, "startScore");
+  game.endScore = readScore(object, "endScore");
+  const QDateTime started =
+      QDateTime::fromString(object.value(QLatin1String("startedAt")).toString(), Qt::ISODate);
+  if (!started.isValid()) throw Damage("a game's \"startedAt\" is no date");
+  game.startedAt = started.toSecsSinceEpoch();
+  game.durationMilliseconds =
+      static_cast<int64_t>(readNumber(object, "durationMs", 0, kLargestExact));
+  return game;
+}
+
+}  // namespace
+
+QByteArray statisticsToJson(const Statistics& statistics) {
+  QJsonArray notes;
+  for (int clef = 0; clef < kClefCount; ++clef) {
+    for (int note = 0; note < kNoteIndexCount; ++note) {
+      const NoteFigures& figures = statistics.notes[clef][note];
+      if (figures != NoteFigures{}) notes.append(noteToJson(clef, note, figures));
+    }
+  }
+  QJsonArray games;
+  for (const GameRecord& game : statistics.games) games.append(gameToJson(game));
+  const QJsonObject root{{"version", kStatisticsVersion}, {"notes", notes}, {"games", games}};
+  return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+ParsedStatistics statisticsFromJson(const QByteArray& bytes) {
+  ParsedStatistics parsed;
+  QJsonParseError error;
+  const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+  if (document.isNull()) {
+    parsed.problem =
+        bytes.trimmed().isEmpty() ? QStringLiteral("it is empty") : error.errorString();
+    return parsed;
+  }
+  if (!document.isObject()) {
+    parsed.problem = QStringLiteral("it holds no object");
+    return parsed;
+  }
+  const QJsonObject root = document.object();
+  try {
+    if (!root.contains(QLatin1String("version"))) throw Damage("it has no \"version\"");
+    const double version = readNumber(root, "version", 1, kLargestExact);
+    if (version > kStatisticsVersion) {
+      parsed.result = ParsedStatistics::Result::Newer;
+      parsed.problem = QString::number(version, 'f', 0);
+      return parsed;
+    }
+    for (const QJsonValue& entry : arrayOf(root, "notes")) {
+      readNote(objectAt(entry, "notes"), parsed.statistics);
+    }
+    for (const QJsonValue& entry : arrayOf(root, "games")) {
+      parsed.statistics.games.push_back(readGame(objectAt(entry, "games")));
+    }
+  } catch (const Damage& damage) {
+    parsed.statistics = {};
+    parsed.problem = QString::fromStdString(damage.what());
+    return parsed;
+  }
+  parsed.result = ParsedStatistics::Result::Read;
+  return parsed;
+}
+
+}  // namespace quavix

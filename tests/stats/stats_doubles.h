@@ -1,0 +1,91 @@
+#pragma once
+
+// Stand-ins for the statistics' tests: a clock and a storage under the test's control, and the
+// whole game core on them with scripted draws.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/interfaces/clock.h"
+#include "core/interfaces/statistics_storage.h"
+#include "core/statistics_recorder.h"
+#include "core/velmora.h"
+#include "tests/support/quiet_services.h"
+
+namespace quavix {
+
+struct ScriptedClock : Clock {
+  int64_t steady = 0;
+  int64_t unix = 1'700'000'000;
+  int64_t steadyMilliseconds() override { return steady; }
+  int64_t unixSeconds() override { return unix; }
+};
+
+struct MemoryStatistics : StatisticsStorage {
+  StoredStatistics stored{StoredStatistics::Status::Loaded, {}};
+  std::vector<Statistics> saves;
+  bool writable = true;
+  StoredStatistics loadStatistics() override { return stored; }
+  bool saveStatistics(const Statistics& statistics) override {
+    if (writable) saves.push_back(statistics);
+    return writable;
+  }
+};
+
+// Velmora headless, its draws scripted, its statistics recorded for real.
+struct Headless : MidiOutput, SoundSystem, RandomSource, PictureFiles, ScoreStorage, SettingsStore {
+  ScriptedClock clock;
+  MemoryStatistics storage;
+  StatisticsRecorder recorder{storage, clock};
+  std::vector<float> draws;
+  size_t used = 0;
+  std::string missingPicture;
+  NoMidiInput midiInput;
+  Velmora velmora{{*this, *this, *this, *this, *this, *this, midiInput, recorder}};
+
+  uint32_t midiOutOpen(uint32_t* handle, uint32_t) override {
+    *handle = 1;
+    return 0;
+  }
+  uint32_t midiOutShortMsg(uint32_t, uint32_t) override { return 0; }
+  uint32_t midiOutClose(uint32_t) override { return 0; }
+  bool setUpAudio() override { return true; }
+  void setNoteNameLanguage(Language) override {}
+  void setMusicOn(bool) override {}
+  bool playNoteSample(std::string_view) override { return true; }
+  void reseed() override {}
+  float next() override { return draws.at(used++); }
+  std::shared_ptr<const Picture> load(std::string_view name) override {
+    return name == missingPicture ? nullptr : std::make_shared<Picture>();
+  }
+  std::shared_ptr<const Picture> loadBuiltIn(std::string_view name) override { return load(name); }
+  void loadScores(GameState&) override {}
+  bool saveScores(const GameState&) override { return true; }
+  PlayerSettings loadSettings() override { return {}; }
+  void saveSettings(const PlayerSettings&) override {}
+
+  // The draws of a card taken at its first attempt: step, left, the clef of a mixed choice,
+  // weight test.
+  void card(int step, int mixedClef = -1) {
+    draws.insert(draws.end(), {(step + 0.5f) / 19, 0.0f});
+    if (mixedClef >= 0) draws.push_back(mixedClef == 1 ? 0.9f : 0.1f);
+    draws.push_back(0.0f);
+  }
+  void choose(int clef, bool test) {
+    velmora.Option1_Click(clef);
+    velmora.Option2_Click(test ? 1 : 0);
+  }
+  // Ticks until the falling card has been missed.
+  void tickUntilMissed() {
+    do velmora.Timer1_Timer();
+    while (velmora.state().noteFallY != 0);
+  }
+  const NoteFigures& figures(int clef, int note) const {
+    return recorder.statistics().notes[clef][note];
+  }
+};
+
+}  // namespace quavix

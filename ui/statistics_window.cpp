@@ -1,0 +1,116 @@
+#include "ui/statistics_window.h"
+
+#include <QBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "core/note_names.h"
+#include "ui/heat_map_widget.h"
+#include "ui/score_history_chart.h"
+
+namespace quavix {
+
+StatisticsWindow::StatisticsWindow(StatisticsRecorder& recorder, QWidget* parent)
+    : QWidget(parent, Qt::Window), recorder_(recorder) {
+  setWindowTitle(tr("统计"));
+  // Open or not, it never keeps the program running once the game's window has closed.
+  setAttribute(Qt::WA_QuitOnClose, false);
+
+  clefs_ = new QTabBar(this);
+  clefs_->addTab(tr("高音谱号"));
+  clefs_->addTab(tr("低音谱号"));
+  heatMap_ = new HeatMapWidget(this);
+  confusions_ = new QTreeWidget(this);
+  confusions_->setHeaderLabels({tr("最常混淆"), tr("次数")});
+  confusions_->setRootIsDecorated(false);
+  confusions_->setFixedWidth(220);
+  confusions_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+  confusions_->header()->setStretchLastSection(false);
+  history_ = new ScoreHistoryChart(this);
+  note_ = new QLabel(this);
+  clear_ = new QPushButton(tr("清除统计"), this);
+
+  auto* middle = new QHBoxLayout;
+  middle->addWidget(confusions_);
+  middle->addWidget(history_, 1);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(note_, 1);
+  bottom->addWidget(clear_);
+  auto* page = new QVBoxLayout(this);
+  page->addWidget(clefs_);
+  page->addWidget(heatMap_);
+  page->addLayout(middle, 1);
+  page->addLayout(bottom);
+
+  connect(clefs_, &QTabBar::currentChanged, this, [this] { refresh(); });
+  connect(clear_, &QPushButton::clicked, this, &StatisticsWindow::askToClear);
+  recorder_.setListener([this] { refreshSoon(); });
+  resize(sizeHint().expandedTo(QSize(820, 640)));
+}
+
+StatisticsWindow::~StatisticsWindow() { recorder_.setListener(nullptr); }
+
+void StatisticsWindow::present() {
+  show();
+  raise();
+  activateWindow();
+}
+
+void StatisticsWindow::showClef(int clef) { clefs_->setCurrentIndex(clef); }
+
+void StatisticsWindow::showEvent(QShowEvent* event) {
+  refresh();
+  QWidget::showEvent(event);
+}
+
+// Events come within the game's handlers; the drawing waits until they are done.
+void StatisticsWindow::refreshSoon() {
+  if (refreshPending_ || !isVisible()) return;
+  refreshPending_ = true;
+  QTimer::singleShot(0, this, [this] {
+    refreshPending_ = false;
+    refresh();
+  });
+}
+
+void StatisticsWindow::refresh() {
+  const Statistics& statistics = recorder_.statistics();
+  const int clef = clefs_->currentIndex();
+  heatMap_->setFigures(statistics, clef);
+
+  confusions_->clear();
+  for (const Confusion& c : mostConfused(statistics, clef, kConfusionsShown)) {
+    const QString pair =
+        QStringLiteral("%1 → %2").arg(QString::fromStdString(pitchName(c.notePitch)),
+                                      QString::fromStdString(pitchName(c.pressedPitch)));
+    auto* row = new QTreeWidgetItem(confusions_, {pair, QString::number(c.times)});
+    row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+  }
+
+  // Games are only ever added at the end, or all cleared.
+  const auto& games = statistics.games;
+  const std::optional<GameRecord> last = games.empty() ? std::nullopt : std::optional(games.back());
+  if (!charted_ || games.size() != chartedCount_ || last != chartedLast_) {
+    history_->setGames(games);
+    charted_ = true;
+    chartedCount_ = games.size();
+    chartedLast_ = last;
+  }
+  clear_->setEnabled(recorder_.recording());
+  note_->setText(recorder_.recording() ? QString()
+                                       : tr("统计文件无法读取或来自更新的版本，本次不记录。"));
+}
+
+void StatisticsWindow::askToClear() {
+  const auto answer = QMessageBox::question(
+      this, tr("清除统计"), tr("清除所有音符的统计和得分历史？分数不受影响，清除后无法恢复。"),
+      QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+  if (answer == QMessageBox::Yes) recorder_.clear();
+}
+
+}  // namespace quavix
