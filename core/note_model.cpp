@@ -22,8 +22,4 @@ int blackKeyMidiNote(const GameState& state, int key) {
   return kMidiBaseNote + state.blackKeyOffsets[key];
 }
 
-int noteMidiPitch(const GameState& state, int note) {
-  return whiteKeyMidiNote(state, answerKey(note));
-}
-
 }  // namespace quavix

@@ -21,6 +21,5 @@ constexpr int noteIndex(int clef, int staffStep) { return kClefNoteOffset * clef
 constexpr int answerKey(int note) { return 31 - note; }
 int whiteKeyMidiNote(const GameState& state, int key);
 int blackKeyMidiNote(const GameState& state, int key);
-int noteMidiPitch(const GameState& state, int note);
 
 }  // namespace quavix

@@ -7,7 +7,7 @@
 namespace quavix {
 
 BandMenu::BandMenu(Velmora& velmora, Run run, QWidget* parent)
-    : QMenu(parent), velmora_(velmora), run_(std::move(run)), languages_(new QActionGroup(this)) {
+    : QMenu(parent), velmora_(velmora), run_(std::move(run)) {
   connect(this, &QMenu::aboutToShow, this, &BandMenu::rebuild);
 }
 
@@ -73,20 +73,16 @@ void BandMenu::addToggle(const QString& text, bool PlayerSettings::*setting) {
 }
 
 void BandMenu::addLanguages() {
-  addSeparator();
+  auto* group = new QActionGroup(addSeparator());
   const std::pair<Language, QString> languages[] = {{Language::Chinese, QStringLiteral("中文")},
                                                     {Language::English, QStringLiteral("English")}};
   for (const auto& [language, name] : languages) {
     QAction* action = addAction(name);
     action->setCheckable(true);
     action->setChecked(velmora_.settings().language == language);
-    languages_->addAction(action);
+    group->addAction(action);
     connect(action, &QAction::triggered, this, [this, language = language] {
-      run_([this, language] {
-        PlayerSettings changed = velmora_.settings();
-        changed.language = language;
-        velmora_.changeSettings(changed);
-      });
+      change([language](PlayerSettings& settings) { settings.language = language; });
     });
   }
 }

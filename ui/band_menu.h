@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QActionGroup>
 #include <QMenu>
 #include <functional>
 
@@ -35,7 +34,6 @@ class BandMenu : public QMenu {
 
   Velmora& velmora_;
   Run run_;
-  QActionGroup* languages_;
 };
 
 }  // namespace quavix
