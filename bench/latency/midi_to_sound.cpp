@@ -21,6 +21,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench/latency/heard_output.h"
 #include "core/midi_words.h"
 #include "core/note_model.h"
 #include "core/played_keys.h"
@@ -31,21 +32,9 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-using std::chrono::milliseconds;
+using namespace latency;
 
-constexpr float kAudible = 1e-4f;
-constexpr float kQuiet = 1e-5f;
 constexpr uint8_t kMiddleC = 60;
-
-int64_t nowNs() { return Clock::now().time_since_epoch().count(); }
-
-struct Heard {
-  std::atomic<int64_t> writtenAt{0};  // when the writer's cycle put the note-on in its port
-  std::atomic<int64_t> audibleAt{0};
-  std::atomic<int64_t> lastLoudAt{0};
-  std::atomic<int> frames{0};
-};
 
 // The keyboard being played: one note-on or note-off per request, written in its next cycle.
 struct Writer {
@@ -64,19 +53,10 @@ struct Writer {
         static_cast<unsigned char>(status), kMiddleC,
         static_cast<unsigned char>(status == 0x90 ? 100 : 0)};
     jack_midi_event_write(buffer, 0, message.data(), message.size());
-    if (status == 0x90) w.heard->writtenAt = nowNs();
+    if (status == 0x90) w.heard->sentAt = nowNs();
     return 0;
   }
 };
-
-bool waitFor(auto done, milliseconds limit) {
-  const auto end = Clock::now() + limit;
-  while (!done()) {
-    if (Clock::now() > end) return false;
-    std::this_thread::sleep_for(milliseconds(1));
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -95,14 +75,7 @@ int main(int argc, char** argv) {
   const bool opened = device.open(
       [&](float* stereo, int frames) {
         sound.engine().render(stereo, frames);
-        float peak = 0;
-        for (int i = 0; i < frames * quavix::kOutputChannels; ++i) {
-          peak = std::max(peak, std::abs(stereo[i]));
-        }
-        const int64_t now = nowNs();
-        heard.frames = frames;
-        if (peak > kQuiet) heard.lastLoudAt = now;
-        if (peak > kAudible && heard.writtenAt != 0 && heard.audibleAt == 0) heard.audibleAt = now;
+        heard.listen(stereo, frames);
       },
       problem);
   if (!opened) {
@@ -142,13 +115,13 @@ int main(int argc, char** argv) {
   std::thread measuring([&] {
     std::mt19937 phase(12345);
     for (int i = 0; i < notes && failure == 0; ++i) {
-      if (!waitFor([&] { return nowNs() - heard.lastLoudAt > 300'000'000; }, milliseconds(5000))) {
+      if (!waitForSilence(heard)) {
         failure = 1;
         break;
       }
       std::this_thread::sleep_for(std::chrono::microseconds(phase() % 20000));
       heard.audibleAt = 0;
-      heard.writtenAt = 0;
+      heard.sentAt = 0;
       writer.request = 0x90;
       const bool carried = waitFor([&] { return heard.audibleAt != 0; }, milliseconds(2000));
       writer.request = 0x80;
@@ -156,7 +129,7 @@ int main(int argc, char** argv) {
         failure = 2;
         break;
       }
-      delays.push_back(static_cast<double>(heard.audibleAt - heard.writtenAt) / 1e6);
+      delays.push_back(heard.delayMs());
       std::this_thread::sleep_for(milliseconds(20));
     }
     QMetaObject::invokeMethod(
@@ -170,9 +143,9 @@ int main(int argc, char** argv) {
   if (failure == 2) std::fprintf(stderr, "midi_to_sound: no note reached the sound within 2 s\n");
   if (failure != 0) return 1;
 
-  std::sort(delays.begin(), delays.end());
-  const double bufferMs = 1000.0 * heard.frames / quavix::kOutputRate;
+  const auto [median, worst] = spreadOf(delays);
+  const double bufferMs = heard.bufferMs();
   std::printf("notes %d buffer-ms %.2f midi-to-sound-ms median %.2f worst %.2f\n", notes, bufferMs,
-              delays[delays.size() / 2] + bufferMs, delays.back() + bufferMs);
+              median + bufferMs, worst + bufferMs);
   return 0;
 }

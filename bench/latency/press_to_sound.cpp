@@ -16,55 +16,18 @@
 #include <thread>
 #include <vector>
 
+#include "bench/latency/heard_output.h"
+#include "core/midi_words.h"
 #include "core/note_model.h"
 #include "platform/sound/audio_device.h"
 #include "platform/sound/audio_format.h"
-#include "core/midi_words.h"
 #include "platform/sound/sound_services.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-using std::chrono::milliseconds;
+using namespace latency;
 
-constexpr float kAudible = 1e-4f;  // -80 dBFS: the first frames of the note's attack
-constexpr float kQuiet = 1e-5f;
 constexpr int kMiddleC = 16;
-
-int64_t nowNs() {
-  return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch())
-      .count();
-}
-
-double ms(int64_t ns) { return static_cast<double>(ns) / 1e6; }
-
-// What the audio thread tells the pressing thread.
-struct Heard {
-  std::atomic<int64_t> pressedAt{0};  // set before the note-on; 0 while no press is waited for
-  std::atomic<int64_t> audibleAt{0};  // end of the first callback that carried it
-  std::atomic<int64_t> lastLoudAt{0};
-  std::atomic<int> frames{0};
-};
-
-void listen(Heard& heard, const float* stereo, int frames) {
-  float peak = 0;
-  for (int i = 0; i < frames * quavix::kOutputChannels; ++i) {
-    peak = std::max(peak, std::abs(stereo[i]));
-  }
-  const int64_t now = nowNs();
-  heard.frames = frames;
-  if (peak > kQuiet) heard.lastLoudAt = now;
-  if (peak > kAudible && heard.pressedAt != 0 && heard.audibleAt == 0) heard.audibleAt = now;
-}
-
-bool waitFor(auto done, milliseconds limit) {
-  const auto end = Clock::now() + limit;
-  while (!done()) {
-    if (Clock::now() > end) return false;
-    std::this_thread::sleep_for(milliseconds(1));
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -82,7 +45,7 @@ int main(int argc, char** argv) {
   const bool opened = device.open(
       [&](float* stereo, int frames) {
         sound.engine().render(stereo, frames);
-        listen(heard, stereo, frames);
+        heard.listen(stereo, frames);
       },
       problem);
   if (!opened) {
@@ -94,16 +57,14 @@ int main(int argc, char** argv) {
   std::mt19937 phase(12345);
   std::vector<double> delays;
   for (int i = 0; i < presses; ++i) {
-    const bool quiet =
-        waitFor([&] { return nowNs() - heard.lastLoudAt > 300'000'000; }, milliseconds(5000));
-    if (!quiet) {
+    if (!waitForSilence(heard)) {
       std::fprintf(stderr, "press_to_sound: the output does not fall silent\n");
       return 1;
     }
     // Presses land anywhere within a buffer's period.
     std::this_thread::sleep_for(std::chrono::microseconds(phase() % 20000));
     heard.audibleAt = 0;
-    heard.pressedAt = nowNs();
+    heard.sentAt = nowNs();
     sound.midi().midiOutShortMsg(handle, quavix::noteOnWord(key));
     const bool carried = waitFor([&] { return heard.audibleAt != 0; }, milliseconds(2000));
     sound.midi().midiOutShortMsg(handle, quavix::noteOffWord(key));
@@ -111,16 +72,14 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "press_to_sound: no callback carried the note within 2 s\n");
       return 1;
     }
-    delays.push_back(ms(heard.audibleAt - heard.pressedAt));
-    heard.pressedAt = 0;
+    delays.push_back(heard.delayMs());
+    heard.sentAt = 0;
   }
   sound.midi().midiOutClose(handle);
   device.close();
 
-  std::sort(delays.begin(), delays.end());
-  const double median = delays[delays.size() / 2];
-  const double worst = delays.back();
-  const double bufferMs = 1000.0 * heard.frames / quavix::kOutputRate;
+  const auto [median, worst] = spreadOf(delays);
+  const double bufferMs = heard.bufferMs();
   std::printf(
       "presses %d buffer-ms %.2f callback-ms median %.2f worst %.2f press-to-sound-ms median %.2f "
       "worst %.2f\n",
