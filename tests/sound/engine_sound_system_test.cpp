@@ -53,8 +53,12 @@ TEST_F(EngineSoundSystemTest, OnlyTheLatestSampleIsHeardReadAfresh) {
 }
 
 TEST_F(EngineSoundSystemTest, SamplesOfAnyRateAndChannelsPlayAtTheirOwnPitchAndLength) {
-  const std::pair<int, int> formats[] = {{22050, 1}, {8000, 1},  {11025, 2},
-                                         {44100, 2}, {96000, 2}, {16000, 6}};
+  struct Format {
+    uint32_t rate, channels;
+  };
+  const Format formats[] = {{.rate = 22050, .channels = 1}, {.rate = 8000, .channels = 1},
+                            {.rate = 11025, .channels = 2}, {.rate = 44100, .channels = 2},
+                            {.rate = 96000, .channels = 2}, {.rate = 16000, .channels = 6}};
   for (const auto& [rate, channels] : formats) {
     SCOPED_TRACE(testing::Message() << rate << " Hz, " << channels << " channels");
     writeFile(dir / "tone.wav", toneWav(rate, channels, 500, 0.25));
@@ -69,16 +73,20 @@ TEST_F(EngineSoundSystemTest, SamplesOfAnyRateAndChannelsPlayAtTheirOwnPitchAndL
 
 TEST_F(EngineSoundSystemTest, BrokenTuneOrSampleFailsInOneLineAndThePreviousSamplePlaysOn) {
   const std::string tone = toneWav(22050, 1, 500, 0.5);
-  const std::pair<const char*, std::optional<std::string>> broken[] = {
-      {"missing.mid", std::nullopt},
-      {"no-time.mid", std::string(kNoTimeTune)},
-      {"missing.wav", std::nullopt},
-      {"empty.wav", ""},
-      {"no-frames.wav", toneWav(22050, 1, 500, 0)},
-      {"header-only.wav", tone.substr(0, 44)},
-      {"cut.wav", tone.substr(0, tone.size() / 2)},
-      {"text.wav", "not audio at all\n"},
-      {"one-frame.wav", toneWav(96000, 1, 500, 1.5 / 96000)},  // less than one output frame
+  struct Broken {
+    const char* name;
+    std::optional<std::string> bytes;  // none: no such file
+  };
+  const Broken broken[] = {
+      {.name = "missing.mid", .bytes = std::nullopt},
+      {.name = "no-time.mid", .bytes = std::string(kNoTimeTune)},
+      {.name = "missing.wav", .bytes = std::nullopt},
+      {.name = "empty.wav", .bytes = ""},
+      {.name = "no-frames.wav", .bytes = toneWav(22050, 1, 500, 0)},
+      {.name = "header-only.wav", .bytes = tone.substr(0, 44)},
+      {.name = "cut.wav", .bytes = tone.substr(0, tone.size() / 2)},
+      {.name = "text.wav", .bytes = "not audio at all\n"},
+      {.name = "one-frame.wav", .bytes = toneWav(96000, 1, 500, 1.5 / 96000)},  // < 1 output frame
   };
   writeFile(dir / "long.wav", toneWav(22050, 1, 440, 3.0));
   ASSERT_TRUE(play("long.wav"));

@@ -1,8 +1,8 @@
-#include "core/score_line_format.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "core/score_line_format.h"
 
 namespace quavix {
 namespace {
