@@ -16,6 +16,8 @@ start_desktop_session
 start_recorder
 
 export XDG_DATA_HOME=$session_dir/data
+# The loudness and pitch checks hold for this SoundFont, whichever default-GM.sf2 points at.
+export QUAVIX_SOUNDFONT=/usr/share/sounds/sf2/TimGM6mb.sf2
 cd "$session_dir"
 "$quavix" 2>"$session_dir/quavix.err" &
 quavix_pid=$!
