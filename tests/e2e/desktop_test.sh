@@ -72,6 +72,10 @@ click_at 404 500           # right again: +10 from 0
 # --- Closing keeps the points --------------------------------------------------------------------
 "$closer" "$wid"
 wait_for_exit "$quavix_pid" 10
+status=0
+wait "$quavix_pid" || status=$?
+# A sanitizer's finding shows here too.
+check "the game ends with status 0" test "$status" -eq 0
 expected=$(printf '%14s%-14s%-14s%-14s%s\r\n' '' ' 10' ' 0' ' 0' ' 0 ')
 check "the score file holds that game's points" \
   test "$(cat "$XDG_DATA_HOME/quavix/scores.txt")" = "$expected"
