@@ -17,6 +17,8 @@ start_recorder
 start_jack
 
 export XDG_DATA_HOME=$session_dir/data XDG_CONFIG_HOME=$session_dir/config
+# The loudness and pitch checks hold for this SoundFont, whichever default-GM.sf2 points at.
+export QUAVIX_SOUNDFONT=/usr/share/sounds/sf2/TimGM6mb.sf2
 # Two weeks of earlier play, dated back from today, for the statistics window to show.
 mkdir -p "$XDG_DATA_HOME/quavix"
 seed=$(cat "$here/statistics_seed.json")
@@ -177,6 +179,10 @@ check "the statistics window draws its viridis scale" has_colour statistics 253 
 # --- Closing keeps the points --------------------------------------------------------------------
 "$closer" "$wid"
 wait_for_exit "$quavix_pid" 10
+status=0
+wait "$quavix_pid" || status=$?
+# A sanitizer's finding shows here too.
+check "the game ends with status 0" test "$status" -eq 0
 # 10 - 10 + 10 with the mouse, then at weights 19, 18, 17 and 16: MIDI twice, A, the mouse.
 expected=$(printf '%14s%-14s%-14s%-14s%s\r\n' '' ' 44' ' 0' ' 0' ' 0 ')
 check "the score file holds that game's points" \

@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "core/score_line_format.h"
-#include "tests/scores/file_bytes.h"
+#include "tests/files/file_bytes.h"
 
 extern char** environ;
 

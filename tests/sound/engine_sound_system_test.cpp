@@ -54,8 +54,12 @@ TEST_F(EngineSoundSystemTest, OnlyTheLatestSampleIsHeardReadAfresh) {
 }
 
 TEST_F(EngineSoundSystemTest, SamplesOfAnyRateAndChannelsPlayAtTheirOwnPitchAndLength) {
-  const std::pair<int, int> formats[] = {{22050, 1}, {8000, 1},  {11025, 2},
-                                         {44100, 2}, {96000, 2}, {16000, 6}};
+  struct Format {
+    uint32_t rate, channels;
+  };
+  const Format formats[] = {{.rate = 22050, .channels = 1}, {.rate = 8000, .channels = 1},
+                            {.rate = 11025, .channels = 2}, {.rate = 44100, .channels = 2},
+                            {.rate = 96000, .channels = 2}, {.rate = 16000, .channels = 6}};
   for (const auto& [rate, channels] : formats) {
     SCOPED_TRACE(testing::Message() << rate << " Hz, " << channels << " channels");
     writeFile(dir / "tone.wav", toneWav(rate, channels, 500, 0.25));
@@ -82,24 +86,37 @@ TEST_F(EngineSoundSystemTest, BrokenTuneOrSampleFailsInOneLineAndThePreviousSamp
   constexpr uint32_t kMegabyte = 1024 * 1024;
   const std::string tone = toneWav(22050, 1, 500, 0.5);
   const Broken broken[] = {
-      {"missing.mid", std::nullopt},
-      {"no-time.mid", std::string(kNoTimeTune)},
-      {"fifo.mid", std::nullopt, "FIFO", 0, true},
-      {"huge.mid", std::string(kOneNoteTune), "larger than 4 MB", 4 * kMegabyte + 1},
-      {"missing.wav", std::nullopt},
-      {"empty.wav", ""},
-      {"no-frames.wav", toneWav(22050, 1, 500, 0)},
-      {"header-only.wav", tone.substr(0, 44)},
-      {"cut.wav", tone.substr(0, tone.size() / 2)},
-      {"text.wav", "not audio at all\n"},
-      {"one-frame.wav", toneWav(96000, 1, 500, 1.5 / 96000)},  // less than one output frame
-      {"fifo.wav", std::nullopt, "FIFO", 0, true},
-      {"1-hz.wav", wavHeader(1, 1, kMegabyte), "1 Hz", 44 + kMegabyte},
-      {"50-hz.wav", toneWav(50, 1, 5, 1.0), "50 Hz"},
-      {"max-hz.wav", wavHeader(0x7FFFFFFF, 8, 16), "2147483647 Hz", 44 + 16},
-      {"9-channels.wav", toneWav(22050, 9, 500, 0.1), "9 channels"},
-      {"11-seconds.wav", toneWav(8000, 1, 500, 11), "10 seconds"},
-      {"33-mb.wav", wavHeader(192000, 8, 33 * kMegabyte), "larger than 32 MB", 44 + 33 * kMegabyte},
+      {.name = "missing.mid", .bytes = std::nullopt},
+      {.name = "no-time.mid", .bytes = std::string(kNoTimeTune)},
+      {.name = "fifo.mid", .bytes = std::nullopt, .reason = "FIFO", .fifo = true},
+      {.name = "huge.mid",
+       .bytes = std::string(kOneNoteTune),
+       .reason = "larger than 4 MB",
+       .holeTo = 4 * kMegabyte + 1},
+      {.name = "missing.wav", .bytes = std::nullopt},
+      {.name = "empty.wav", .bytes = ""},
+      {.name = "no-frames.wav", .bytes = toneWav(22050, 1, 500, 0)},
+      {.name = "header-only.wav", .bytes = tone.substr(0, 44)},
+      {.name = "cut.wav", .bytes = tone.substr(0, tone.size() / 2)},
+      {.name = "text.wav", .bytes = "not audio at all\n"},
+      {.name = "one-frame.wav",
+       .bytes = toneWav(96000, 1, 500, 1.5 / 96000)},  // less than one output frame
+      {.name = "fifo.wav", .bytes = std::nullopt, .reason = "FIFO", .fifo = true},
+      {.name = "1-hz.wav",
+       .bytes = wavHeader(1, 1, kMegabyte),
+       .reason = "1 Hz",
+       .holeTo = 44 + kMegabyte},
+      {.name = "50-hz.wav", .bytes = toneWav(50, 1, 5, 1.0), .reason = "50 Hz"},
+      {.name = "max-hz.wav",
+       .bytes = wavHeader(0x7FFFFFFF, 8, 16),
+       .reason = "2147483647 Hz",
+       .holeTo = 44 + 16},
+      {.name = "9-channels.wav", .bytes = toneWav(22050, 9, 500, 0.1), .reason = "9 channels"},
+      {.name = "11-seconds.wav", .bytes = toneWav(8000, 1, 500, 11), .reason = "10 seconds"},
+      {.name = "33-mb.wav",
+       .bytes = wavHeader(192000, 8, 33 * kMegabyte),
+       .reason = "larger than 32 MB",
+       .holeTo = 44 + 33 * kMegabyte},
   };
   writeFile(dir / "long.wav", toneWav(22050, 1, 440, 6.0));
   ASSERT_TRUE(play("long.wav"));

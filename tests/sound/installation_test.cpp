@@ -9,25 +9,32 @@
 
 namespace quavix::test {
 
-struct Installation {
-  const char* driver;
-  bool soundFontMissing;
-  bool synth;  // the keyboard and the tune sound
-  bool sample;
-  const char* said;  // "" for nothing
-};
-
 // Start-up, a key, the tune, a sample and shut-down, as the window does them.
 TEST(Installation, WhatIsMissingIsSaidOnceAndAllGoesOn) {
+  struct Installation {
+    const char* driver;
+    const char* soundFont;
+    bool synth;  // the keyboard and the tune sound
+    bool sample;
+    const char* said;  // "" for nothing
+  };
   const Installation cases[] = {
-      {"dummy", false, true, true, ""},
-      {"no-such-driver", false, false, false, "no sound output"},
-      {"dummy", true, false, true, "missing.sf2"},
+      {.driver = "dummy", .soundFont = kTimGM6mb, .synth = true, .sample = true, .said = ""},
+      {.driver = "no-such-driver",
+       .soundFont = kTimGM6mb,
+       .synth = false,
+       .sample = false,
+       .said = "no sound output"},
+      {.driver = "dummy",
+       .soundFont = "/missing.sf2",
+       .synth = false,
+       .sample = true,
+       .said = "missing.sf2"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.said);
     const ScopedEnv driver("SDL_AUDIODRIVER", c.driver);
-    const ScopedEnv soundFont("QUAVIX_SOUNDFONT", c.soundFontMissing ? "/missing.sf2" : "");
+    const ScopedEnv soundFont("QUAVIX_SOUNDFONT", c.soundFont);
     testing::internal::CaptureStderr();
     {
       SoundServices services;
@@ -42,23 +49,35 @@ TEST(Installation, WhatIsMissingIsSaidOnceAndAllGoesOn) {
   }
 }
 
-// Without the override, Debian's default comes first; setup.sh installs it and TimGM6mb.
-TEST(Installation, SoundFontIsTheOverrideAloneWhenSetElseTheDebianOne) {
-  const std::filesystem::path timGM = "/usr/share/sounds/sf2/TimGM6mb.sf2";
-  const std::pair<const char*, std::optional<std::filesystem::path>> cases[] = {
-      {timGM.c_str(), timGM},
-      {"/missing.sf2", std::nullopt},
-      {"/etc/passwd", std::nullopt},  // no SoundFont
-      {"", "/usr/share/sounds/sf2/default-GM.sf2"},
+// The standard list stands in for Debian's default-GM.sf2, TimGM6mb.sf2 and FluidR3_GM.sf2.
+TEST(Installation, SoundFontIsTheOverrideAloneWhenSetElseTheFirstOfTheStandardOnes) {
+  using namespace std::string_view_literals;
+  using std::filesystem::path;
+  const TempDir dir;
+  for (const char* name : {"first.sf2", "second.sf2"}) writeFile(dir / name, "RIFF\0\0\0\0sfbk"sv);
+  writeFile(dir / "text.sf2", "not a SoundFont\n");
+  const path standard[] = {dir / "missing.sf2", dir / "text.sf2", dir / "first.sf2",
+                           dir / "second.sf2"};
+  struct Case {
+    const char* override;
+    std::span<const path> standard;
+    std::optional<path> chosen;
   };
-  for (const auto& [override, chosen] : cases) {
-    const ScopedEnv env("QUAVIX_SOUNDFONT", override);
-    const auto choice = chooseSoundFont();
-    EXPECT_EQ(choice.path, chosen) << override;
-    EXPECT_EQ(choice.problem.empty(), chosen.has_value()) << choice.problem;
+  const std::string second = dir / "second.sf2", missing = dir / "missing.sf2",
+                    text = dir / "text.sf2";
+  const Case cases[] = {
+      {.override = nullptr, .standard = standard, .chosen = dir / "first.sf2"},
+      {.override = "", .standard = standard, .chosen = dir / "first.sf2"},
+      {.override = second.c_str(), .standard = standard, .chosen = second},
+      {.override = missing.c_str(), .standard = standard, .chosen = std::nullopt},
+      {.override = text.c_str(), .standard = standard, .chosen = std::nullopt},
+      {.override = nullptr, .standard = std::span<const path>(standard, 2), .chosen = std::nullopt},
+  };
+  for (const Case& c : cases) {
+    const auto choice = chooseSoundFont(c.override, c.standard);
+    EXPECT_EQ(choice.path, c.chosen) << (c.override ? c.override : "no override");
+    EXPECT_EQ(choice.problem.empty(), c.chosen.has_value()) << choice.problem;
   }
-  const std::filesystem::path standard[] = {"/missing.sf2", "/etc/passwd", timGM};
-  EXPECT_EQ(chooseSoundFont(nullptr, standard).path, timGM);
 }
 
 // Read as a SoundFont, a FIFO would hold the start-up for good.

@@ -16,6 +16,9 @@
 
 namespace quavix::test {
 
+// The SoundFont the sound is measured with; setup.sh installs it.
+inline constexpr char kTimGM6mb[] = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+
 // Mono sound at the output rate.
 using Signal = std::vector<double>;
 

@@ -12,7 +12,6 @@
 #include <ranges>
 #include <set>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "core/card_fall.h"

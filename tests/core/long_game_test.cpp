@@ -9,9 +9,16 @@ TEST(LongGame, InvariantsHoldThroughManyGames) {
   game.state.scores = {0, 32700, 2600, 0};  // slot 1 runs into the cap
   ClockRandom random([] { return uint64_t{99}; });
   ClockRandom player([] { return uint64_t{1234}; });
-  const std::tuple<int, bool, int> games[] = {
-      {0, false, 40000}, {1, false, 20000}, {2, false, 20000}, {2, true, 10000}};
-  for (auto [clef, test, ticks] : games) {
+  struct Round {
+    int clef;  // 2 mixes both staffs
+    bool test;
+    int ticks;
+  };
+  const Round games[] = {{.clef = 0, .test = false, .ticks = 40000},
+                         {.clef = 1, .test = false, .ticks = 20000},
+                         {.clef = 2, .test = false, .ticks = 20000},
+                         {.clef = 2, .test = true, .ticks = 10000}};
+  for (const auto& [clef, test, ticks] : games) {
     game.select(clef, test);
     Option2_Click(game.state, game.controls, test);
     game.click();

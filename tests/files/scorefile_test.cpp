@@ -17,7 +17,7 @@
 
 #include "core/score_line_format.h"
 #include "platform/files/score_file.h"
-#include "tests/scores/file_bytes.h"
+#include "tests/files/file_bytes.h"
 #include "tests/support/fifo_guard.h"
 
 namespace quavix {

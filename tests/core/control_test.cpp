@@ -1,7 +1,6 @@
-#include "core/game_control.h"
-
 #include <cstring>
 
+#include "core/game_control.h"
 #include "game_doubles.h"
 
 namespace quavix {

@@ -12,15 +12,30 @@ TEST(NoteChoice, DistanceLimitAtItsBoundaries) {
 }
 
 TEST(NoteChoice, WeightTestPassesBelowTheWeightsShare) {
-  const std::tuple<int16_t, float, bool> cases[] = {{2, 0.2499f, true},  {2, 0.25f, false},
-                                                    {10, 0.5833f, true}, {10, 0.5834f, false},
-                                                    {20, 0.0f, true},    {20, 0.99999994f, true}};
-  for (auto [weight, r, passes] : cases) EXPECT_EQ(weightTestPasses(weight, r), passes) << r;
+  struct Case {
+    int16_t weight;
+    float draw;
+    bool passes;
+  };
+  const Case cases[] = {{.weight = 2, .draw = 0.2499f, .passes = true},
+                        {.weight = 2, .draw = 0.25f, .passes = false},
+                        {.weight = 10, .draw = 0.5833f, .passes = true},
+                        {.weight = 10, .draw = 0.5834f, .passes = false},
+                        {.weight = 20, .draw = 0.0f, .passes = true},
+                        {.weight = 20, .draw = 0.99999994f, .passes = true}};
+  for (const Case& c : cases) EXPECT_EQ(weightTestPasses(c.weight, c.draw), c.passes) << c.draw;
 }
 
 TEST(NoteChoice, TestsAndScoresAbove3200TakeTheFirstCandidate) {
-  const std::tuple<bool, int16_t, int> cases[] = {{false, 3200, 1}, {false, 3201, 0}, {true, 0, 0}};
-  for (auto [test, score, step] : cases) {
+  struct Case {
+    bool test;
+    int16_t score;
+    int step;
+  };
+  const Case cases[] = {{.test = false, .score = 3200, .step = 1},
+                        {.test = false, .score = 3201, .step = 0},
+                        {.test = true, .score = 0, .step = 0}};
+  for (const auto& [test, score, step] : cases) {
     Game game(0, test);
     game.score() = score;
     game.state.noteWeights[0][0] = 2;
@@ -32,16 +47,23 @@ TEST(NoteChoice, TestsAndScoresAbove3200TakeTheFirstCandidate) {
 }
 
 TEST(NoteChoice, AFreshLearningGameDrawsEveryNoteItsScoreAllowsEquallyOften) {
-  // score, its distance limit from middle C, how many cards (clef, note) that allows
-  const std::array<int16_t, 3> cases[] = {{0, 0, 2}, {52, 1, 6}, {1000, 8, 24}, {-32768, 0, 2}};
-  for (auto [score, limit, cards] : cases) {
+  struct Case {
+    int16_t score;
+    int limit;     // its distance limit from middle C
+    size_t cards;  // how many (clef, note) that allows
+  };
+  const Case cases[] = {{.score = 0, .limit = 0, .cards = 2},
+                        {.score = 52, .limit = 1, .cards = 6},
+                        {.score = 1000, .limit = 8, .cards = 24},
+                        {.score = -32768, .limit = 0, .cards = 2}};
+  for (const auto& [score, limit, cards] : cases) {
     Game game(2);
     game.click();
     game.score() = score;
     ClockRandom random([] { return uint64_t{20240601}; });
     while (game.draws.size() < 200000) game.draws.push_back(random.next());  // no endless loop
     std::map<std::pair<int, int>, int> counts;
-    for (int i = 0; i < 300 * cards; ++i) {
+    for (size_t i = 0; i < 300 * cards; ++i) {
       chooseCard(game.state, game.controls, game);
       ++counts[{game.state.currentClef, game.state.currentNote}];
     }

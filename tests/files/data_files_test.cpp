@@ -76,10 +76,4 @@ TEST(DataFiles, ASetOfRecordingsComesFromItsSubfolderUnlessTheWorkingDirectoryHa
   fs::remove_all(root);
 }
 
-TEST(DataFiles, InstalledFolderIsBesideTheProgram) {
-  const auto program = fs::read_symlink("/proc/self/exe");
-  EXPECT_EQ(fs::weakly_canonical(defaultDataFolders().installed),
-            fs::weakly_canonical(program.parent_path() / "../share/quavix"));
-}
-
 }  // namespace quavix
