@@ -1,11 +1,8 @@
-#include <grp.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QTemporaryDir>
 #include <algorithm>
@@ -18,12 +15,14 @@
 #include "core/score_line_format.h"
 #include "platform/files/score_file.h"
 #include "tests/files/file_bytes.h"
+#include "tests/support/as_player.h"
 #include "tests/support/fifo_guard.h"
 
 namespace quavix {
 namespace {
 
 namespace fs = std::filesystem;
+using Scores = std::array<int16_t, kScoreSlotCount>;
 
 // The skipped first window, then the three the reader takes; the last is cut to lastWidth.
 std::string windows(std::string a, std::string b, std::string c, size_t lastWidth = 10) {
@@ -33,9 +32,20 @@ std::string windows(std::string a, std::string b, std::string c, size_t lastWidt
   return std::string(15, ' ') + a + b + c;
 }
 
+// What `run` printed on stderr is one line that names `path`.
+testing::AssertionResult oneLineNaming(const fs::path& path, const std::function<void()>& run) {
+  testing::internal::CaptureStderr();
+  run();
+  const std::string err = testing::internal::GetCapturedStderr();
+  if (std::count(err.begin(), err.end(), '\n') == 1 && err.find(path.string()) != err.npos) {
+    return testing::AssertionSuccess();
+  }
+  return testing::AssertionFailure() << "stderr: " << err;
+}
+
 struct LoadCase {
   std::optional<std::string> file;  // empty: neither the file nor its folder exists
-  std::array<int16_t, kScoreSlotCount> scores;
+  Scores scores;
   bool rewritten;
 };
 
@@ -60,32 +70,20 @@ TEST_P(ScoreFileTest, LoadRestoresSlotsAndRewritesOnlyAnIncompleteRecord) {
 INSTANTIATE_TEST_SUITE_P(
     Files, ScoreFileTest,
     testing::Values(
-        LoadCase{std::nullopt, {}, true},
+        LoadCase{std::nullopt, {}, true}, LoadCase{"", {}, true},
         LoadCase{windows("120", "0", "35"), {120, 0, 35, 0}, false},
         LoadCase{windows("120", "7", "35", 9), {120, 7, 0, 0}, true},
+        LoadCase{windows("abcdefghijklmn", "7", "35"), {0, 7, 35, 0}, false},
         // Longer than the record that replaces it.
         LoadCase{windows("9", "40000", "35") + "\r\n" + std::string(99, '7'), {9, 0, 0, 0}, true},
-        LoadCase{windows("abcdefghijklmn", "7", "35"), {0, 7, 35, 0}, false},
-        LoadCase{"", {}, true},
-        LoadCase{std::string(20, '\0') + std::string(99, '\xff'), {}, false},
-        LoadCase{formatScoreRecord({32767, 1, 32767, 32767}), {32767, 1, 32767, 0}, false},
-        LoadCase{formatScoreRecord({-32768, 500, 600, 7}), {0, 500, 600, 0}, false}));
-
-TEST_F(ScoreFileTest, NegativeSlotLeavesTheOthersThroughTwoRuns) {
-  writeBytes(file_, formatScoreRecord({-32768, 500, 600, 0}));
-  for (int run = 1; run <= 2; ++run) {
-    GameState state;
-    ScoreFile scores(file_);
-    scores.loadScores(state);
-    EXPECT_EQ(state.scores, (std::array<int16_t, kScoreSlotCount>{0, 500, 600, 0})) << run;
-    EXPECT_TRUE(scores.saveScores(state));
-  }
-}
+        LoadCase{formatScoreRecord({-32768, 500, 600, 7}), {0, 500, 600, 0}, false},
+        LoadCase{std::string(20, '\0') + std::string(99, '\xff'), {}, false}));
 
 // Read, such a path would wait for a writer for good; saved, the device or FIFO would be
-// replaced (a link to /dev/zero once replaced the system's own). Device nodes need root.
-TEST_F(ScoreFileTest, PathToAFifoOrDeviceIsNeitherReadNorReplaced) {
-  const fs::path fifo = dir_ / "fifo", device = dir_ / "null";
+// replaced (a link to /dev/zero once replaced the system's own). A link to a regular file is
+// written through and stays a link. Device nodes need root.
+TEST_F(ScoreFileTest, LinksAreFollowedOnlyToARegularFileAndFifosOrDevicesAreLeftAlone) {
+  const fs::path fifo = dir_ / "fifo", device = dir_ / "null", real = dir_ / "real.txt";
   test::makeFifo(fifo);
   std::vector<fs::path> targets = {fifo};
   if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) targets.push_back(device);
@@ -97,26 +95,19 @@ TEST_F(ScoreFileTest, PathToAFifoOrDeviceIsNeitherReadNorReplaced) {
       fs::remove(file_);
       if (linked) fs::create_symlink(target, file_);
       GameState state;
-      testing::internal::CaptureStderr();
-      EXPECT_TRUE(test::returnsWithoutAWriter(target, [&] { ScoreFile(path).loadScores(state); }));
-      const std::string err = testing::internal::GetCapturedStderr();
-      EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-      EXPECT_NE(err.find(path.string()), std::string::npos) << err;
+      EXPECT_TRUE(oneLineNaming(path, [&] {
+        EXPECT_TRUE(
+            test::returnsWithoutAWriter(target, [&] { ScoreFile(path).loadScores(state); }));
+      }));
       state.scores = {1, 2, 3, 4};
-      testing::internal::CaptureStderr();
-      EXPECT_FALSE(ScoreFile(path).saveScores(state));
-      testing::internal::GetCapturedStderr();
-      const auto type = fs::status(target).type();
-      EXPECT_EQ(type, target == fifo ? fs::file_type::fifo : fs::file_type::character);
+      EXPECT_TRUE(oneLineNaming(path, [&] { EXPECT_FALSE(ScoreFile(path).saveScores(state)); }));
+      EXPECT_EQ(fs::status(target).type(),
+                target == fifo ? fs::file_type::fifo : fs::file_type::character);
       EXPECT_EQ(fs::is_symlink(file_), linked);
     }
   }
-}
-
-TEST_F(ScoreFileTest, LinkToARegularFileStaysALink) {
-  const fs::path real = dir_ / "real.txt";
+  fs::remove(file_);
   writeBytes(real, formatScoreRecord({1, 2, 3, 4}));
-  fs::create_directories(file_.parent_path());
   fs::create_symlink(real, file_);
   GameState state;
   state.scores = {5, 6, 7, 8};
@@ -125,42 +116,10 @@ TEST_F(ScoreFileTest, LinkToARegularFileStaysALink) {
   EXPECT_EQ(readBytes(real), formatScoreRecord({5, 6, 7, 8}));
 }
 
-// Runs `body` in a fresh folder of its own as a player without root's rights: as nobody, in a
-// child process, when the tests run as root, for whom no file is unreadable or unwritable.
-testing::AssertionResult asPlayer(const std::function<void(const fs::path& folder)>& body) {
-  const auto inFolder = [&body] {
-    std::string folder = fs::temp_directory_path() / "quavix-player-XXXXXX";
-    ASSERT_NE(::mkdtemp(folder.data()), nullptr);
-    body(folder);
-    fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(folder);
-  };
-  if (::geteuid() != 0) {
-    inFolder();
-    return testing::AssertionSuccess();
-  }
-  const passwd* nobody = ::getpwnam("nobody");
-  if (nobody == nullptr) return testing::AssertionFailure() << "no user nobody to run as";
-  const uid_t uid = nobody->pw_uid;
-  const gid_t gid = nobody->pw_gid;
-  std::fflush(nullptr);
-  const pid_t child = ::fork();
-  if (child == 0) {
-    if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0) ::_exit(2);
-    inFolder();
-    std::fflush(nullptr);
-    ::_exit(testing::Test::HasFailure() ? 1 : 0);
-  }
-  int status = 0;
-  if (child < 0 || ::waitpid(child, &status, 0) != child) {
-    return testing::AssertionFailure() << "no child process";
-  }
-  if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return testing::AssertionSuccess();
-  return testing::AssertionFailure() << "as nobody: wait status " << status;
-}
-
-TEST(ScoreFileAsPlayer, UnreadableFileIsReplacedByAFreshOne) {
-  EXPECT_TRUE(asPlayer([](const fs::path& folder) {
+// An unreadable file is replaced by a fresh one without a word; a writable file in a folder
+// closed to the player is written in place.
+TEST(ScoreFileAsPlayer, ClosedFileIsReplacedAndAClosedFolderWrittenInPlace) {
+  EXPECT_TRUE(test::asPlayer([](const fs::path& folder) {
     const fs::path file = folder / "scores.txt";
     writeBytes(file, formatScoreRecord({120, 0, 35, 0}));
     fs::permissions(file, fs::perms::none);
@@ -170,22 +129,9 @@ TEST(ScoreFileAsPlayer, UnreadableFileIsReplacedByAFreshOne) {
     scores.loadScores(state);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     EXPECT_EQ(readBytes(file), formatScoreRecord({}));
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
     state.scores = {9, 8, 7, 6};
     EXPECT_TRUE(scores.saveScores(state));
-    GameState next;
-    scores.loadScores(next);
-    EXPECT_EQ(next.scores, (std::array<int16_t, kScoreSlotCount>{9, 8, 7, 0}));
-  }));
-}
-
-TEST(ScoreFileAsPlayer, WritableFileInAClosedFolderIsWrittenInPlace) {
-  EXPECT_TRUE(asPlayer([](const fs::path& folder) {
-    const fs::path file = folder / "scores.txt";
-    writeBytes(file, formatScoreRecord({120, 0, 35, 0}));
-    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-    GameState state;
-    state.scores = {9, 8, 7, 6};
-    EXPECT_TRUE(ScoreFile(file).saveScores(state));
     EXPECT_EQ(readBytes(file), formatScoreRecord({9, 8, 7, 6}));
   }));
 }
@@ -194,11 +140,7 @@ TEST_F(ScoreFileTest, UnwritablePlaceGivesFalseAndOneLineOnStderr) {
   writeBytes(dir_ / "plain", "a file where a folder should be");
   fs::create_directories(file_);
   for (const fs::path& path : {dir_ / "plain" / "scores.txt", fs::path("/proc/self/x"), file_}) {
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(ScoreFile(path).saveScores(GameState{})) << path;
-    const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-    EXPECT_NE(err.find(path.string()), std::string::npos) << err;
+    EXPECT_TRUE(oneLineNaming(path, [&] { EXPECT_FALSE(ScoreFile(path).saveScores({})); }));
   }
 }
 
@@ -219,17 +161,14 @@ TEST_F(ScoreFileTest, WriteCutShortKeepsTheOldFile) {
 }
 
 // Sets an environment variable, or unsets it for nullptr, for the life of the object.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
+struct ScopedEnv {
+  ScopedEnv(const char* name, const char* value) : name(name) {
+    if (const char* was = std::getenv(name)) old = was;
     value ? ::setenv(name, value, 1) : ::unsetenv(name);
   }
-  ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
+  ~ScopedEnv() { old ? ::setenv(name, old->c_str(), 1) : ::unsetenv(name); }
+  const char* name;
+  std::optional<std::string> old;
 };
 
 // A relative XDG_DATA_HOME is ignored, as the XDG rules say; without HOME the user database
@@ -249,8 +188,7 @@ TEST(DefaultScoreFilePath, FollowsTheXdgRules) {
       {nullptr, "relative/home", fromDatabase},
   };
   for (const auto& [xdg, home, expected] : cases) {
-    const ScopedEnv xdgDataHome("XDG_DATA_HOME", xdg);
-    const ScopedEnv homeFolder("HOME", home);
+    const ScopedEnv xdgDataHome("XDG_DATA_HOME", xdg), homeFolder("HOME", home);
     EXPECT_EQ(defaultScoreFilePath(), expected)
         << (xdg ? xdg : "unset") << ", " << (home ? home : "unset");
   }

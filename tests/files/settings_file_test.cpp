@@ -3,70 +3,56 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
-#include <fstream>
 #include <string>
-#include <vector>
+
+#include "tests/files/file_bytes.h"
 
 namespace quavix {
 namespace {
 
+const PlayerSettings kChosen{.backgroundMusic = false,
+                             .language = Language::English,
+                             .switchedOffMidiInputs = {"a, b", "Quavix", "钢琴=1"}};
+
 struct SettingsFileTest : ::testing::Test {
   QTemporaryDir dir;
   std::filesystem::path path = std::filesystem::path(dir.path().toStdString()) / "settings.ini";
-
-  void write(const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 };
 
-TEST_F(SettingsFileTest, AMissingFileGivesTheDefaults) {
-  EXPECT_EQ(SettingsFile(path).loadSettings(), PlayerSettings{});
-}
-
 TEST_F(SettingsFileTest, WhatIsSavedComesBack) {
-  for (Language language : {Language::English, Language::Chinese}) {
-    PlayerSettings chosen;
-    chosen.backgroundMusic = false;
-    chosen.language = language;
-    SettingsFile(path).saveSettings(chosen);
-    EXPECT_EQ(SettingsFile(path).loadSettings(), chosen);
+  EXPECT_EQ(SettingsFile(path).loadSettings(), PlayerSettings{}) << "no file yet";
+  const PlayerSettings chosen[] = {kChosen,
+                                   {.backgroundMusic = false,
+                                    .language = Language::Chinese,
+                                    .midiEcho = false,
+                                    .computerKeyOctave = kLowestKeyOctave,
+                                    .switchedOffMidiInputs = {"Digital Piano:MIDI 1"}}};
+  for (const PlayerSettings& settings : chosen) {
+    SettingsFile(path).saveSettings(settings);
+    EXPECT_EQ(SettingsFile(path).loadSettings(), settings);
   }
 }
 
-TEST_F(SettingsFileTest, InstrumentSettingsComeBack) {
-  PlayerSettings chosen;
-  chosen.backgroundMusic = false;
-  chosen.midiEcho = false;
-  chosen.computerKeyOctave = kLowestKeyOctave;
-  for (const auto& names : {std::vector<std::string>{"Digital Piano:MIDI 1"},
-                            std::vector<std::string>{"a, b", "Quavix", "钢琴=1"}}) {
-    chosen.switchedOffMidiInputs = names;
-    SettingsFile(path).saveSettings(chosen);
-    EXPECT_EQ(SettingsFile(path).loadSettings(), chosen);
-  }
-}
-
-// Each unreadable value keeps its own default and leaves the others as they were.
+// Each unreadable value keeps its own default and leaves the others as they were; a damaged
+// file is replaced on save.
 TEST_F(SettingsFileTest, AWrongValueKeepsItsDefault) {
-  for (const char* octave : {"0", "6", "4.5", "high", ""}) {
-    write(std::string("[keys]\noctave=") + octave + "\n[midi]\necho=false\n");
-    PlayerSettings expected;
-    expected.midiEcho = false;
-    EXPECT_EQ(SettingsFile(path).loadSettings(), expected) << octave;
-  }
-}
-
-TEST_F(SettingsFileTest, DamagedFilesGiveTheDefaultsAndAreReplacedOnSave) {
-  for (const std::string& bytes :
-       {std::string("\x00\xff\xfe[[[=\n\x01", 9), std::string("[sound]\nbackgroundMusic=perhaps\n"),
-        std::string("[interface]\nlanguage=English\n"),
-
-        std::string("[midi]\necho=2\nswitchedOffInputs=\n")}) {
-    write(bytes);
-    EXPECT_EQ(SettingsFile(path).loadSettings(), PlayerSettings{}) << bytes;
-    PlayerSettings chosen;
-    chosen.backgroundMusic = false;
-    chosen.language = Language::English;
-    SettingsFile(path).saveSettings(chosen);
-    EXPECT_EQ(SettingsFile(path).loadSettings(), chosen) << bytes;
+  PlayerSettings noEcho;
+  noEcho.midiEcho = false;
+  const std::pair<std::string, PlayerSettings> cases[] = {
+      {std::string("\x00\xff\xfe[[[=\n\x01", 9), {}},
+      {"[sound]\nbackgroundMusic=perhaps\n", {}},
+      {"[interface]\nlanguage=English\n", {}},
+      {"[midi]\necho=2\nswitchedOffInputs=\n", {}},
+      {"[keys]\noctave=0\n[midi]\necho=false\n", noEcho},
+      {"[keys]\noctave=6\n[midi]\necho=false\n", noEcho},
+      {"[keys]\noctave=4.5\n[midi]\necho=false\n", noEcho},
+      {"[keys]\noctave=high\n[midi]\necho=false\n", noEcho},
+      {"[keys]\noctave=\n[midi]\necho=false\n", noEcho}};
+  for (const auto& [bytes, expected] : cases) {
+    writeBytes(path, bytes);
+    EXPECT_EQ(SettingsFile(path).loadSettings(), expected) << bytes;
+    SettingsFile(path).saveSettings(kChosen);
+    EXPECT_EQ(SettingsFile(path).loadSettings(), kChosen) << bytes;
   }
 }
 

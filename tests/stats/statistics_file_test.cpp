@@ -6,12 +6,11 @@
 #include <unistd.h>
 
 #include <QTemporaryDir>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 #include <string>
 
 #include "platform/files/statistics_json.h"
+#include "tests/files/file_bytes.h"
+#include "tests/support/as_player.h"
 
 namespace quavix {
 namespace {
@@ -35,15 +34,6 @@ struct StatisticsFileTest : ::testing::Test {
   std::filesystem::path folder = dir.path().toStdString();
   std::filesystem::path path = folder / "quavix" / "stats.json";
   StatisticsFile file{path};
-
-  void write(const std::string& bytes) {
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-  }
-  std::string read(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
 };
 
 TEST_F(StatisticsFileTest, WhatIsSavedComesBackIntoAMissingFolder) {
@@ -76,14 +66,14 @@ TEST_F(StatisticsFileTest, UnreadableFilesAreSetAsideAndStartAfresh) {
   };
   int n = 0;
   for (const std::string& bytes : cases) {
-    write(bytes);
+    writeBytes(path, bytes);
     const StoredStatistics loaded = file.loadStatistics();
     EXPECT_EQ(loaded.status, Status::Fresh) << bytes;
     EXPECT_EQ(loaded.statistics, Statistics{}) << bytes;
     EXPECT_FALSE(std::filesystem::exists(path)) << bytes;
     const std::string aside =
         path.string() + (n == 0 ? ".broken" : ".broken." + std::to_string(n + 1));
-    EXPECT_EQ(read(aside), bytes);
+    EXPECT_EQ(readBytes(aside), bytes);
     ++n;
   }
   ASSERT_TRUE(file.saveStatistics(sample()));
@@ -95,20 +85,22 @@ TEST_F(StatisticsFileTest, ANewerVersionIsLeftUntouched) {
   for (const std::string bytes :
        {R"({"version": 2, "notes": "in a form this version does not know"})",
         R"({"version": 99})"}) {
-    write(bytes);
+    writeBytes(path, bytes);
     EXPECT_EQ(file.loadStatistics().status, Status::Untouchable) << bytes;
-    EXPECT_EQ(read(path), bytes);
+    EXPECT_EQ(readBytes(path), bytes);
     EXPECT_FALSE(std::filesystem::exists(path.string() + ".broken"));
   }
 }
 
-TEST_F(StatisticsFileTest, AnUnwritableFolderIsReportedAndLeavesTheOldFile) {
-  ASSERT_TRUE(file.saveStatistics(sample(1)));
-  std::filesystem::permissions(
-      path.parent_path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-  if (access(path.parent_path().c_str(), W_OK) == 0) GTEST_SKIP() << "root writes anywhere";
-  EXPECT_FALSE(file.saveStatistics(sample(5)));
-  EXPECT_EQ(file.loadStatistics().statistics, sample(1));
+TEST(StatisticsFileAsPlayer, AnUnwritableFolderIsReportedAndLeavesTheOldFile) {
+  EXPECT_TRUE(test::asPlayer([](const std::filesystem::path& folder) {
+    StatisticsFile file(folder / "stats.json");
+    ASSERT_TRUE(file.saveStatistics(sample(1)));
+    std::filesystem::permissions(
+        folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    EXPECT_FALSE(file.saveStatistics(sample(5)));
+    EXPECT_EQ(file.loadStatistics().statistics, sample(1));
+  }));
 }
 
 // A writer killed at any moment leaves one of the whole files it wrote, never a part.

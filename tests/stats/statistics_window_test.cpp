@@ -5,25 +5,16 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
+#include <memory>
 
 #include "core/note_model.h"
+#include "tests/stats/stats_doubles.h"
 #include "ui/heat_map_widget.h"
 #include "ui/score_history_chart.h"
 #include "ui/viridis.h"
 
 namespace quavix {
 namespace {
-
-struct FixedClock : Clock {
-  int64_t steadyMilliseconds() override { return 0; }
-  int64_t unixSeconds() override { return 1'700'000'000; }
-};
-
-struct GivenStatistics : StatisticsStorage {
-  Statistics given;
-  StoredStatistics loadStatistics() override { return {StoredStatistics::Status::Loaded, given}; }
-  bool saveStatistics(const Statistics&) override { return true; }
-};
 
 // Treble: C4 always right, D4 half right, E4 never shown.
 Statistics trebleRecord() {
@@ -38,8 +29,19 @@ Statistics trebleRecord() {
 class StatisticsWindowTest : public QObject {
   Q_OBJECT
 
-  FixedClock clock_;
-  GivenStatistics storage_;
+  // The window opened over `given`, the way the menu opens it.
+  struct Shown {
+    ScriptedClock clock;
+    MemoryStatistics storage;
+    StatisticsRecorder recorder{storage, clock};
+    std::unique_ptr<StatisticsWindow> window;
+    explicit Shown(const Statistics& given) {
+      storage.stored.statistics = given;
+      recorder.opened();
+      window = std::make_unique<StatisticsWindow>(recorder);
+      window->present();
+    }
+  };
 
   // The colour drawn on a white key, low on it, clear of its edge and its octave name.
   static QColor drawnOn(HeatMapWidget* map, int whiteKey) {
@@ -48,12 +50,10 @@ class StatisticsWindowTest : public QObject {
   }
 
  private slots:
-  void keysShowAccuracyPerClefWithGreyForNotesNeverShown() {
-    storage_.given = trebleRecord();
-    StatisticsRecorder recorder(storage_, clock_);
-    recorder.opened();
-    StatisticsWindow window(recorder);
-    window.present();
+  // Clearing asks first; only a yes forgets.
+  void keysShowAccuracyPerClefWithGreyForNotesNeverShownUntilCleared() {
+    Shown shown(trebleRecord());
+    StatisticsWindow& window = *shown.window;
     HeatMapWidget* map = window.heatMap();
     QCOMPARE(drawnOn(map, answerKey(kMiddleC)), viridis(1.0));
     QCOMPARE(drawnOn(map, answerKey(kMiddleC - 1)), viridis(0.5));
@@ -64,20 +64,30 @@ class StatisticsWindowTest : public QObject {
     window.showClef(1);
     QCOMPARE(drawnOn(map, answerKey(kMiddleC)), HeatMapWidget::kNeverShown);
     QCOMPARE(window.confusions()->topLevelItemCount(), 0);
+    window.showClef(0);
+    for (auto [answer, cleared] : {std::pair{QMessageBox::No, false}, {QMessageBox::Yes, true}}) {
+      QTimer::singleShot(0, [answer = answer] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        box->button(answer)->click();
+      });
+      window.findChild<QPushButton*>()->click();
+      QCOMPARE(shown.recorder.statistics() == Statistics{}, cleared);
+      QTRY_COMPARE(drawnOn(map, answerKey(kMiddleC)) == HeatMapWidget::kNeverShown, cleared);
+    }
   }
 
-  void theChartHasOneLinePerModeAndClefWithEachGamesFinalScore() {
-    storage_.given = {};
-    storage_.given.games = {{PlayMode::Learning, 0, 0, 30, 1000, 1},
-                            {PlayMode::Test, 2, 0, 45, 2000, 1},
-                            {PlayMode::Learning, 0, 30, 55, 3000, 1},
-                            {PlayMode::Learning, 1, 0, 5, 4000, 1}};
-    StatisticsRecorder recorder(storage_, clock_);
-    recorder.opened();
-    StatisticsWindow window(recorder);
-    window.present();
+  // One line per mode and clef with each game's final score; while open the window follows the
+  // game, and a game's end adds its point.
+  void theChartAndTheKeysFollowTheGame() {
+    Statistics given;
+    given.games = {{PlayMode::Learning, 0, 0, 30, 1000, 1},
+                   {PlayMode::Test, 2, 0, 45, 2000, 1},
+                   {PlayMode::Learning, 0, 30, 55, 3000, 1},
+                   {PlayMode::Learning, 1, 0, 5, 4000, 1}};
+    Shown shown(given);
     QMap<QString, QList<QPointF>> lines;
-    for (QAbstractSeries* series : window.history()->chart()->series()) {
+    for (QAbstractSeries* series : shown.window->history()->chart()->series()) {
       lines[series->name()] = static_cast<QLineSeries*>(series)->points();
     }
     const QMap<QString, QList<QPointF>> expected = {
@@ -85,43 +95,14 @@ class StatisticsWindowTest : public QObject {
         {ScoreHistoryChart::seriesName(PlayMode::Learning, 1), {{4e6, 5}}},
         {ScoreHistoryChart::seriesName(PlayMode::Test, 2), {{2e6, 45}}}};
     QCOMPARE(lines, expected);
-  }
-
-  // While open the window follows the game; a game's end adds its point to the chart.
-  void anOpenWindowFollowsTheGame() {
-    storage_.given = {};
-    StatisticsRecorder recorder(storage_, clock_);
-    recorder.opened();
-    StatisticsWindow window(recorder);
-    window.present();
-    HeatMapWidget* map = window.heatMap();
+    HeatMapWidget* map = shown.window->heatMap();
     QCOMPARE(drawnOn(map, answerKey(kMiddleC)), HeatMapWidget::kNeverShown);
-    recorder.gameStarted(PlayMode::Learning, 0, 0);
-    recorder.cardShown(0, kMiddleC);
-    recorder.answered(0, kMiddleC, 62, false);
+    shown.recorder.gameStarted(PlayMode::Test, 0, 0);
+    shown.recorder.cardShown(0, kMiddleC);
+    shown.recorder.answered(0, kMiddleC, 62, false);
     QTRY_COMPARE(drawnOn(map, answerKey(kMiddleC)), viridis(0.0));
-    recorder.gameEnded(0);
-    QTRY_COMPARE(window.history()->chart()->series().size(), 1);
-  }
-
-  // Clearing asks first; only a yes forgets.
-  void clearingTakesAYes() {
-    for (auto [answer, cleared] : {std::pair{QMessageBox::No, false}, {QMessageBox::Yes, true}}) {
-      storage_.given = trebleRecord();
-      StatisticsRecorder recorder(storage_, clock_);
-      recorder.opened();
-      StatisticsWindow window(recorder);
-      window.present();
-      QTimer::singleShot(0, [answer = answer] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        box->button(answer)->click();
-      });
-      window.findChild<QPushButton*>()->click();
-      QCOMPARE(recorder.statistics() == Statistics{}, cleared);
-      QTRY_COMPARE(drawnOn(window.heatMap(), answerKey(kMiddleC)) == HeatMapWidget::kNeverShown,
-                   cleared);
-    }
+    shown.recorder.gameEnded(0);
+    QTRY_COMPARE(shown.window->history()->chart()->series().size(), 4);
   }
 };
 
