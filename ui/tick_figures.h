@@ -14,10 +14,8 @@ class TickFigures {
 
   void add(Clock::time_point at);
 
-  int ticks() const { return ticks_; }
   // Ticks per second between the first tick and the last; 0 before the second tick.
   double rateHz() const;
-  Clock::duration longestGap() const { return longestGap_; }
   // One line for a script: "ticks N seconds S rate-hz R longest-gap-ms G".
   std::string summary() const;
 

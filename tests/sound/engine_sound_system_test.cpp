@@ -7,15 +7,8 @@
 
 namespace quavix::test {
 
-using namespace std::string_view_literals;
-
-// 96 ticks a beat at the default 120 beats a minute: C5 for a quarter second, the end at 2 s.
-constexpr auto kOneNoteTune =
-    "MThd\0\0\0\6\0\0\0\1\0\x60"
-    "MTrk\0\0\0\x0D\0\x90\x48\x64\x30\x80\x48\0\x82\x50\xFF\x2F\0"sv;
 // Its track ends where it starts: looped, it would never get anywhere.
-constexpr auto kNoTimeTune = "MThd\0\0\0\6\0\0\0\1\0\x60MTrk\0\0\0\4\0\xFF\x2F\0"sv;
-constexpr double kC5 = 523.25;
+const std::string kNoTimeTune = "MThd\0\0\0\6\0\0\0\1\0\x60MTrk\0\0\0\4\0\xFF\x2F\0"s;
 
 class EngineSoundSystemTest : public testing::Test {
  protected:
@@ -27,7 +20,7 @@ class EngineSoundSystemTest : public testing::Test {
 };
 
 TEST_F(EngineSoundSystemTest, TuneLoopsFromItsStart) {
-  writeFile(dir / "loop.mid", kOneNoteTune);
+  writeBytes(dir / "loop.mid", kOneNoteTune);
   EngineSoundSystem tune{engine, dir / "loop.mid"};
   ASSERT_TRUE(tune.setUpAudio());
   const double note = toneAmplitude(renderMono(engine, 0.2), kC5);
@@ -42,10 +35,10 @@ TEST_F(EngineSoundSystemTest, TuneLoopsFromItsStart) {
 // Another file, then the same file changed in between: each time only the new sound is heard.
 TEST_F(EngineSoundSystemTest, OnlyTheLatestSampleIsHeardReadAfresh) {
   for (const char* second : {"b.wav", "a.wav"}) {
-    writeFile(dir / "a.wav", toneWav(22050, 1, 440, 1.0));
+    writeBytes(dir / "a.wav", toneWav(22050, 1, 440, 1.0));
     ASSERT_TRUE(play("a.wav"));
     ASSERT_GT(toneAmplitude(renderMono(engine, 0.05), 440), 0.4);
-    writeFile(dir / second, toneWav(22050, 1, 1000, 1.0));
+    writeBytes(dir / second, toneWav(22050, 1, 1000, 1.0));
     ASSERT_TRUE(play(second));
     const auto after = renderMono(engine, 0.5);
     EXPECT_GT(toneAmplitude(after, 1000), 0.4) << second;
@@ -54,15 +47,11 @@ TEST_F(EngineSoundSystemTest, OnlyTheLatestSampleIsHeardReadAfresh) {
 }
 
 TEST_F(EngineSoundSystemTest, SamplesOfAnyRateAndChannelsPlayAtTheirOwnPitchAndLength) {
-  struct Format {
-    uint32_t rate, channels;
-  };
-  const Format formats[] = {{.rate = 22050, .channels = 1}, {.rate = 8000, .channels = 1},
-                            {.rate = 11025, .channels = 2}, {.rate = 44100, .channels = 2},
-                            {.rate = 96000, .channels = 2}, {.rate = 16000, .channels = 6}};
+  const std::pair<uint32_t, uint32_t> formats[] = {{22050, 1}, {8000, 1},  {11025, 2},
+                                                   {44100, 2}, {96000, 2}, {16000, 6}};
   for (const auto& [rate, channels] : formats) {
     SCOPED_TRACE(testing::Message() << rate << " Hz, " << channels << " channels");
-    writeFile(dir / "tone.wav", toneWav(rate, channels, 500, 0.25));
+    writeBytes(dir / "tone.wav", toneWav(rate, channels, 500, 0.25));
     ASSERT_TRUE(play("tone.wav"));
     const auto out = renderMono(engine, 0.5);
     EXPECT_GT(semitoneContrast(out, 500), 10);
@@ -74,56 +63,53 @@ TEST_F(EngineSoundSystemTest, SamplesOfAnyRateAndChannelsPlayAtTheirOwnPitchAndL
 
 struct Broken {
   const char* name;
-  std::optional<std::string> bytes;  // none: no such file
-  const char* reason = "";           // what the line must say, where it matters
-  uint64_t holeTo = 0;               // made this long with a hole after the bytes
-  bool fifo = false;                 // a FIFO that nobody writes to
+  std::optional<std::string> bytes = std::nullopt;  // none: no such file
+  const char* reason = "";                          // what the line must say, where it matters
+  uint64_t size = 0;                                // made this long with a hole after the bytes
+  bool fifo = false;                                // a FIFO that nobody writes to
 };
 
 // Hostile files among them: each is refused in one line that says why, at once, and with no
 // more memory than a real recording takes.
 TEST_F(EngineSoundSystemTest, BrokenTuneOrSampleFailsInOneLineAndThePreviousSamplePlaysOn) {
-  constexpr uint32_t kMegabyte = 1024 * 1024;
+  constexpr uint32_t kMB = 1024 * 1024;
   const std::string tone = toneWav(22050, 1, 500, 0.5);
   const Broken broken[] = {
-      {.name = "missing.mid", .bytes = std::nullopt},
-      {.name = "no-time.mid", .bytes = std::string(kNoTimeTune)},
-      {.name = "fifo.mid", .bytes = std::nullopt, .reason = "FIFO", .fifo = true},
+      {.name = "missing.mid"},
+      {.name = "no-time.mid", .bytes = kNoTimeTune},
+      {.name = "fifo.mid", .reason = "FIFO", .fifo = true},
       {.name = "huge.mid",
-       .bytes = std::string(kOneNoteTune),
+       .bytes = kOneNoteTune,
        .reason = "larger than 4 MB",
-       .holeTo = 4 * kMegabyte + 1},
-      {.name = "missing.wav", .bytes = std::nullopt},
+       .size = 4 * kMB + 1},
+      {.name = "missing.wav"},
       {.name = "empty.wav", .bytes = ""},
       {.name = "no-frames.wav", .bytes = toneWav(22050, 1, 500, 0)},
       {.name = "header-only.wav", .bytes = tone.substr(0, 44)},
       {.name = "cut.wav", .bytes = tone.substr(0, tone.size() / 2)},
       {.name = "text.wav", .bytes = "not audio at all\n"},
-      {.name = "one-frame.wav",
-       .bytes = toneWav(96000, 1, 500, 1.5 / 96000)},  // less than one output frame
-      {.name = "fifo.wav", .bytes = std::nullopt, .reason = "FIFO", .fifo = true},
-      {.name = "1-hz.wav",
-       .bytes = wavHeader(1, 1, kMegabyte),
-       .reason = "1 Hz",
-       .holeTo = 44 + kMegabyte},
+      // Less than one output frame.
+      {.name = "one-frame.wav", .bytes = toneWav(96000, 1, 500, 1.5 / 96000)},
+      {.name = "fifo.wav", .reason = "FIFO", .fifo = true},
+      {.name = "1-hz.wav", .bytes = wavHeader(1, 1, kMB), .reason = "1 Hz", .size = 44 + kMB},
       {.name = "50-hz.wav", .bytes = toneWav(50, 1, 5, 1.0), .reason = "50 Hz"},
       {.name = "max-hz.wav",
        .bytes = wavHeader(0x7FFFFFFF, 8, 16),
        .reason = "2147483647 Hz",
-       .holeTo = 44 + 16},
+       .size = 44 + 16},
       {.name = "9-channels.wav", .bytes = toneWav(22050, 9, 500, 0.1), .reason = "9 channels"},
       {.name = "11-seconds.wav", .bytes = toneWav(8000, 1, 500, 11), .reason = "10 seconds"},
       {.name = "33-mb.wav",
-       .bytes = wavHeader(192000, 8, 33 * kMegabyte),
+       .bytes = wavHeader(192000, 8, 33 * kMB),
        .reason = "larger than 32 MB",
-       .holeTo = 44 + 33 * kMegabyte},
+       .size = 44 + 33 * kMB},
   };
-  writeFile(dir / "long.wav", toneWav(22050, 1, 440, 6.0));
+  writeBytes(dir / "long.wav", toneWav(22050, 1, 440, 6.0));
   ASSERT_TRUE(play("long.wav"));
-  for (const auto& [name, bytes, reason, holeTo, fifo] : broken) {
+  for (const auto& [name, bytes, reason, size, fifo] : broken) {
     const std::string path = dir / name;
-    if (bytes) writeFile(path, *bytes);
-    if (holeTo != 0) std::filesystem::resize_file(path, holeTo);
+    if (bytes) writeBytes(path, *bytes);
+    if (size != 0) std::filesystem::resize_file(path, size);
     if (fifo) makeFifo(path);
     EngineSoundSystem tune{engine, path};
     testing::internal::CaptureStderr();

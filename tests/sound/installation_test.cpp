@@ -12,29 +12,22 @@ namespace quavix::test {
 // Start-up, a key, the tune, a sample and shut-down, as the window does them.
 TEST(Installation, WhatIsMissingIsSaidOnceAndAllGoesOn) {
   struct Installation {
-    const char* driver;
-    const char* soundFont;
-    bool synth;  // the keyboard and the tune sound
-    bool sample;
     const char* said;  // "" for nothing
+    const char* driver = "dummy";
+    const char* soundFont = kTimGM6mb;
+    bool synth = false;  // the keyboard and the tune sound
+    bool sample = false;
   };
   const Installation cases[] = {
-      {.driver = "dummy", .soundFont = kTimGM6mb, .synth = true, .sample = true, .said = ""},
-      {.driver = "no-such-driver",
-       .soundFont = kTimGM6mb,
-       .synth = false,
-       .sample = false,
-       .said = "no sound output"},
-      {.driver = "dummy",
-       .soundFont = "/missing.sf2",
-       .synth = false,
-       .sample = true,
-       .said = "missing.sf2"},
+      {.said = "no sound output", .driver = "no-such-driver"},
+      {.said = "missing.sf2", .soundFont = "/missing.sf2", .sample = true},
+      // Last, so that the environment is left as the tests' main and ctest set it.
+      {.said = "", .synth = true, .sample = true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.said);
-    const ScopedEnv driver("SDL_AUDIODRIVER", c.driver);
-    const ScopedEnv soundFont("QUAVIX_SOUNDFONT", c.soundFont);
+    setenv("SDL_AUDIODRIVER", c.driver, 1);
+    setenv("QUAVIX_SOUNDFONT", c.soundFont, 1);
     testing::internal::CaptureStderr();
     {
       SoundServices services;
@@ -49,48 +42,39 @@ TEST(Installation, WhatIsMissingIsSaidOnceAndAllGoesOn) {
   }
 }
 
-// The standard list stands in for Debian's default-GM.sf2, TimGM6mb.sf2 and FluidR3_GM.sf2.
+// The standard list stands in for Debian's default-GM.sf2, TimGM6mb.sf2 and FluidR3_GM.sf2. A
+// FIFO, read as a SoundFont, would hold the start-up for good.
 TEST(Installation, SoundFontIsTheOverrideAloneWhenSetElseTheFirstOfTheStandardOnes) {
-  using namespace std::string_view_literals;
   using std::filesystem::path;
   const TempDir dir;
-  for (const char* name : {"first.sf2", "second.sf2"}) writeFile(dir / name, "RIFF\0\0\0\0sfbk"sv);
-  writeFile(dir / "text.sf2", "not a SoundFont\n");
-  const path standard[] = {dir / "missing.sf2", dir / "text.sf2", dir / "first.sf2",
-                           dir / "second.sf2"};
+  for (const char* name : {"first.sf2", "second.sf2"}) writeBytes(dir / name, "RIFF\0\0\0\0sfbk"s);
+  writeBytes(dir / "text.sf2", "not a SoundFont\n");
+  const std::string fifo = dir / "fifo.sf2", second = dir / "second.sf2",
+                    missing = dir / "missing.sf2", text = dir / "text.sf2";
+  makeFifo(fifo);
+  const path standard[] = {missing, text, fifo, dir / "first.sf2", second};
   struct Case {
     const char* override;
-    std::span<const path> standard;
-    std::optional<path> chosen;
+    std::optional<path> chosen = std::nullopt;
+    size_t standards = 5;  // how many of the standard ones there are
   };
-  const std::string second = dir / "second.sf2", missing = dir / "missing.sf2",
-                    text = dir / "text.sf2";
   const Case cases[] = {
-      {.override = nullptr, .standard = standard, .chosen = dir / "first.sf2"},
-      {.override = "", .standard = standard, .chosen = dir / "first.sf2"},
-      {.override = second.c_str(), .standard = standard, .chosen = second},
-      {.override = missing.c_str(), .standard = standard, .chosen = std::nullopt},
-      {.override = text.c_str(), .standard = standard, .chosen = std::nullopt},
-      {.override = nullptr, .standard = std::span<const path>(standard, 2), .chosen = std::nullopt},
+      {.override = nullptr, .chosen = dir / "first.sf2"},
+      {.override = "", .chosen = dir / "first.sf2"},
+      {.override = second.c_str(), .chosen = second},
+      {.override = missing.c_str()},
+      {.override = text.c_str()},
+      {.override = fifo.c_str()},
+      {.override = nullptr, .standards = 3},
   };
   for (const Case& c : cases) {
-    const auto choice = chooseSoundFont(c.override, c.standard);
-    EXPECT_EQ(choice.path, c.chosen) << (c.override ? c.override : "no override");
+    SCOPED_TRACE(c.override ? c.override : "no override");
+    SoundFontChoice choice;
+    EXPECT_TRUE(returnsWithoutAWriter(
+        fifo, [&] { choice = chooseSoundFont(c.override, std::span(standard, c.standards)); }));
+    EXPECT_EQ(choice.path, c.chosen);
     EXPECT_EQ(choice.problem.empty(), c.chosen.has_value()) << choice.problem;
   }
-}
-
-// Read as a SoundFont, a FIFO would hold the start-up for good.
-TEST(Installation, FifoAsTheSoundFontIsRefusedAtOnce) {
-  const TempDir dir;
-  const std::string fifo = dir / "fifo.sf2";
-  makeFifo(fifo);
-  const std::filesystem::path standard[] = {fifo};
-  EXPECT_TRUE(returnsWithoutAWriter(fifo, [&] {
-    const ScopedEnv env("QUAVIX_SOUNDFONT", fifo.c_str());
-    EXPECT_FALSE(chooseSoundFont().path);
-    EXPECT_FALSE(chooseSoundFont(nullptr, standard).path);
-  }));
   std::string problem;
   EXPECT_TRUE(
       returnsWithoutAWriter(fifo, [&] { EXPECT_FALSE(Synthesizer::create(fifo, 1.0, problem)); }));

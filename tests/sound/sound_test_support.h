@@ -7,17 +7,26 @@
 #include <cmath>
 #include <complex>
 #include <filesystem>
-#include <fstream>
 #include <numbers>
 #include <optional>
 #include <string>
 
 #include "platform/sound/audio_engine.h"
+#include "tests/files/file_bytes.h"
 
 namespace quavix::test {
 
+using namespace std::string_literals;
+
 // The SoundFont the sound is measured with; setup.sh installs it.
 inline constexpr char kTimGM6mb[] = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+
+// 96 ticks a beat at the default 120 beats a minute: C5 on channel 1 for a quarter second, the
+// end at 2 s.
+inline const std::string kOneNoteTune =
+    "MThd\0\0\0\6\0\0\0\1\0\x60"
+    "MTrk\0\0\0\x0D\0\x90\x48\x64\x30\x80\x48\0\x82\x50\xFF\x2F\0"s;
+inline constexpr double kC5 = 523.25;
 
 // Mono sound at the output rate.
 using Signal = std::vector<double>;
@@ -79,21 +88,6 @@ struct TempDir {
   TempDir() { mkdtemp(path.data()); }
   ~TempDir() { std::filesystem::remove_all(path); }
   std::string operator/(const char* name) const { return path + '/' + name; }
-};
-
-inline void writeFile(const std::filesystem::path& path, std::string_view bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-// Sets an environment variable for the life of the object; unset counts as empty.
-struct ScopedEnv {
-  ScopedEnv(const char* name, const char* value)
-      : name(name), old(getenv(name) ? getenv(name) : "") {
-    setenv(name, value, 1);
-  }
-  ~ScopedEnv() { setenv(name, old.c_str(), 1); }
-  const char* name;
-  std::string old;
 };
 
 // Whether stderr, captured since testing::internal::CaptureStderr(), holds one line naming
