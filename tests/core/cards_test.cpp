@@ -1,5 +1,9 @@
-#include "core/card_fall.h"
-#include "game_doubles.h"
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "tests/core/game_doubles.h"
 
 namespace quavix {
 
@@ -43,7 +47,6 @@ TEST(Cards, FallByTwelveLessHalfTheWeightUntilAMissCostsTenPoints) {
   };
   const Case cases[] = {
       {.weight = 20, .first = 2, .second = 4, .missTick = 1551, .score = 25, .scoreAfter = 15},
-      {.weight = 20, .first = 2, .second = 4, .missTick = 1551, .score = 10, .scoreAfter = 0},
       {.weight = 10, .first = 7, .second = 14, .missTick = 444, .score = 7, .scoreAfter = 0},
       {.weight = 5, .first = 10, .second = 20, .missTick = 311, .score = 100, .scoreAfter = 90},
       {.weight = 3, .first = 10, .second = 20, .missTick = 311, .score = 0, .scoreAfter = 0},

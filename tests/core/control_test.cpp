@@ -1,7 +1,10 @@
-#include <cstring>
+#include <gtest/gtest.h>
 
-#include "core/game_control.h"
-#include "game_doubles.h"
+#include <cstring>
+#include <ranges>
+#include <string>
+
+#include "tests/core/game_doubles.h"
 
 namespace quavix {
 

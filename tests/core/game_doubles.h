@@ -1,40 +1,125 @@
 #pragma once
 
-// What the game's tests share: the headers they use and the game with its stand-ins.
-
-#include <gtest/gtest.h>
+// The stand-ins every test of the game shares, from its rules up to the Qt window.
 
 #include <algorithm>
-#include <array>
-#include <cstdlib>
-#include <map>
+#include <cstdint>
 #include <memory>
-#include <ranges>
-#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/card_fall.h"
 #include "core/clock_random.h"
 #include "core/game_control.h"
-#include "core/judging.h"
-#include "core/note_choice.h"
+#include "core/interfaces/game_recorder.h"
 #include "core/note_model.h"
-#include "core/score_caption.h"
+#include "core/velmora.h"
 
 namespace quavix {
 
-// A window's worth of game as at start-up. It stands in for the random source (scripted draws;
-// running out throws instead of looping on), the picture files (all load but `missingPicture`)
-// and the samples (all fail to play, which must change nothing else).
-struct Game : RandomSource, PictureFiles, NoteSamplePlayer {
-  explicit Game(int clef = 0, bool test = false) { select(clef, test); }
+// Scripted draws; running out throws instead of looping on.
+struct ScriptedDraws : RandomSource {
+  std::vector<float> draws;
+  size_t used = 0;
   void reseed() override {}
   float next() override { return draws.at(used++); }
+};
+
+// Every picture loads but `missingPicture`.
+struct Pictures : PictureFiles {
+  std::string missingPicture;
   std::shared_ptr<const Picture> load(std::string_view name) override {
     return name == missingPicture ? nullptr : std::make_shared<Picture>();
   }
   std::shared_ptr<const Picture> loadBuiltIn(std::string_view name) override { return load(name); }
+};
+
+struct NoRecorder : GameRecorder {
+  void opened() override {}
+  void closed() override {}
+  void gameStarted(PlayMode, int, int16_t) override {}
+  void gameEnded(int16_t) override {}
+  void cardShown(int, int) override {}
+  void answered(int, int, int, bool) override {}
+  void cardMissed(int, int) override {}
+};
+
+// The window's MIDI output and input, sound, score file and settings, recording what they are
+// asked. Opening and closing MIDI, the sound's calls, the score file's load and save and the
+// settings' save go to one log in order; each MIDI word is kept with the score of `state` at the
+// time it went out. The stored score is `storedScore`; the tune never starts, and the game has to
+// go on without it. Two MIDI keyboards are plugged in; switched off, they disconnect.
+struct RecordingServices : MidiOutput, SoundSystem, ScoreStorage, SettingsStore, MidiInput {
+  static constexpr uint32_t kHandle = 42;
+
+  explicit RecordingServices(PlayerSettings kept = {}) : kept(kept) {}
+
+  std::vector<std::string> log;
+  std::vector<uint32_t> words;  // a word sent to another handle is kept as 0, which no test expects
+  std::vector<int> scoreAtWord;
+  const GameState* state = nullptr;
+  std::vector<bool> musicOn;
+  int16_t storedScore = 50;
+  PlayerSettings kept;
+  std::vector<MidiSource> found{{1, "keys", true}, {2, "piano", true}};
+
+  std::vector<uint32_t> sent() { return std::exchange(words, {}); }
+
+  uint32_t midiOutOpen(uint32_t* handle, uint32_t device) override {
+    log.push_back("midiOutOpen " + std::to_string(device));
+    return *handle = kHandle, kMidiOk;
+  }
+  uint32_t midiOutShortMsg(uint32_t handle, uint32_t word) override {
+    words.push_back(handle == kHandle ? word : 0);
+    scoreAtWord.push_back(state ? state->scores[0] : -1);
+    return kMidiOk;
+  }
+  uint32_t midiOutClose(uint32_t handle) override {
+    log.push_back("midiOutClose " + std::to_string(handle));
+    return kMidiOk;
+  }
+  bool setUpAudio() override { return log.push_back("setUpAudio"), false; }
+  bool playNoteSample(std::string_view name) override {
+    log.push_back("playNoteSample " + std::string(name) + " after " + std::to_string(words.size()) +
+                  " words");
+    return true;
+  }
+  void setNoteNameLanguage(Language language) override {
+    log.push_back(language == Language::English ? "noteNames en" : "noteNames zh");
+  }
+  void setMusicOn(bool on) override { musicOn.push_back(on); }
+  void loadScores(GameState& state) override {
+    log.push_back("loadScores");
+    state.scores[0] = storedScore;
+  }
+  bool saveScores(const GameState&) override { return log.push_back("saveScores"), true; }
+  PlayerSettings loadSettings() override { return kept; }
+  void saveSettings(const PlayerSettings& settings) override {
+    log.push_back("saveSettings");
+    kept = settings;
+  }
+  void refresh(const std::vector<std::string>& off) override {
+    for (MidiSource& s : found) s.connected = std::ranges::find(off, s.name) == off.end();
+  }
+  std::vector<MidiSource> sources() const override { return found; }
+};
+
+// The window's handlers on these stand-ins.
+template <class PictureSource = Pictures>
+struct Window {
+  explicit Window(PlayerSettings kept = {}) : services(kept) { services.state = &velmora.state(); }
+  RecordingServices services;
+  ClockRandom random{[] { return uint64_t{7}; }};
+  PictureSource pictures;
+  NoRecorder recorder;
+  Velmora velmora{{services, services, random, pictures, services, services, services, recorder}};
+};
+
+// A window's worth of game as at start-up, on the rules' own functions. Its samples all fail to
+// play, which must change nothing else.
+struct Game : ScriptedDraws, Pictures, NoteSamplePlayer {
+  explicit Game(int clef = 0, bool test = false) { select(clef, test); }
   bool playNoteSample(std::string_view name) override {
     played.emplace_back(name);
     return false;
@@ -57,9 +142,6 @@ struct Game : RandomSource, PictureFiles, NoteSamplePlayer {
 
   GameState state;
   Controls controls = initialControls();
-  std::vector<float> draws;
-  size_t used = 0;
-  std::string missingPicture;
   std::vector<std::string> played;
 };
 

@@ -1,6 +1,8 @@
-#include "core/judging.h"
+#include <gtest/gtest.h>
 
-#include "game_doubles.h"
+#include <string>
+
+#include "tests/core/game_doubles.h"
 
 namespace quavix {
 
@@ -43,8 +45,6 @@ TEST(Judging, PressesScoreWeighAndMarkTheAnswerKey) {
       {.keys = {17}, .weight = 20, .score = 10,
        .scoreAfter = 0, .weightAfter = 20, .fall = 400, .red = true, .samples = 0},
       {.keys = {-1}, .weight = 20, .score = 9,
-       .scoreAfter = 0, .weightAfter = 20, .fall = 400, .red = true, .samples = 0},
-      {.keys = {17}, .weight = 19, .score = 0,
        .scoreAfter = 0, .weightAfter = 20, .fall = 400, .red = true, .samples = 0},
       {.keys = {5, 16}, .weight = 9, .score = 30,
        .scoreAfter = 25, .weightAfter = 9, .fall = 0, .red = true, .samples = 1},

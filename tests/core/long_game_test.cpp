@@ -1,4 +1,11 @@
-#include "game_doubles.h"
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <ranges>
+
+#include "core/note_choice.h"
+#include "core/score_caption.h"
+#include "tests/core/game_doubles.h"
 
 namespace quavix {
 

@@ -1,6 +1,11 @@
 #include "core/note_choice.h"
 
-#include "game_doubles.h"
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "tests/core/game_doubles.h"
 
 namespace quavix {
 

@@ -5,15 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <string>
 #include <vector>
 
 #include "core/interfaces/clock.h"
 #include "core/interfaces/statistics_storage.h"
 #include "core/statistics_recorder.h"
-#include "core/velmora.h"
-#include "tests/support/quiet_services.h"
+#include "tests/core/game_doubles.h"
 
 namespace quavix {
 
@@ -35,37 +32,14 @@ struct MemoryStatistics : StatisticsStorage {
   }
 };
 
-// Velmora headless, its draws scripted, its statistics recorded for real.
-struct Headless : MidiOutput, SoundSystem, RandomSource, PictureFiles, ScoreStorage, SettingsStore {
+// Velmora headless from a score of 0, its draws scripted, its statistics recorded for real.
+struct Headless : ScriptedDraws, Pictures {
+  Headless() { services.storedScore = 0; }
+  RecordingServices services;
   ScriptedClock clock;
   MemoryStatistics storage;
   StatisticsRecorder recorder{storage, clock};
-  std::vector<float> draws;
-  size_t used = 0;
-  std::string missingPicture;
-  NoMidiInput midiInput;
-  Velmora velmora{{*this, *this, *this, *this, *this, *this, midiInput, recorder}};
-
-  uint32_t midiOutOpen(uint32_t* handle, uint32_t) override {
-    *handle = 1;
-    return 0;
-  }
-  uint32_t midiOutShortMsg(uint32_t, uint32_t) override { return 0; }
-  uint32_t midiOutClose(uint32_t) override { return 0; }
-  bool setUpAudio() override { return true; }
-  void setNoteNameLanguage(Language) override {}
-  void setMusicOn(bool) override {}
-  bool playNoteSample(std::string_view) override { return true; }
-  void reseed() override {}
-  float next() override { return draws.at(used++); }
-  std::shared_ptr<const Picture> load(std::string_view name) override {
-    return name == missingPicture ? nullptr : std::make_shared<Picture>();
-  }
-  std::shared_ptr<const Picture> loadBuiltIn(std::string_view name) override { return load(name); }
-  void loadScores(GameState&) override {}
-  bool saveScores(const GameState&) override { return true; }
-  PlayerSettings loadSettings() override { return {}; }
-  void saveSettings(const PlayerSettings&) override {}
+  Velmora velmora{{services, services, *this, *this, services, services, services, recorder}};
 
   // The draws of a card taken at its first attempt: step, left, the clef of a mixed choice,
   // weight test.
