@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "core/note_model.h"
 #include "core/midi_words.h"
+#include "core/note_model.h"
 #include "platform/sound/sound_services.h"
 
 namespace quavix {

@@ -2,13 +2,20 @@
 
 // The window's controls keep their plain names, which the handlers carry too
 // (Command3_Click, Timer1_Timer, ...):
-//   Command1(0..32)  the white piano keys, lowest first      Command2(0..22)  the black keys
-//   Command3         start/stop button ("游戏开始"/"游戏结束")  Command4         clear the scores
-//   Frame2, Option1  clef: treble, bass, mixed               Frame1, Option2  mode: learning, test
-//   Picture1         the falling card (staff, clef, lines)   Image1(0..1)     its note, stem up/down
-//   Picture2         the black band above the keys           Label1           middle-C hint on it
-//   Label2           the score display on the band           Text1, Text2     title and information
-//   Timer1           20 ms: moves the card                   Timer2           60 s: times a test
+//   Command1(0..32)   the white piano keys, lowest first
+//   Command2(0..22)   the black keys
+//   Command3          the start/stop button ("游戏开始" / "游戏结束")
+//   Command4          clears the scores
+//   Frame2, Option1   the clef: treble, bass, mixed
+//   Frame1, Option2   the mode: learning, test
+//   Picture1          the falling card: staff, clef and ledger lines
+//   Image1(0..1)      the card's note, stem up and stem down
+//   Picture2          the black band above the keys
+//   Label1            the middle-C hint on the band
+//   Label2            the score display on the band
+//   Text1, Text2      the title and the information line
+//   Timer1            every 20 ms: moves the card
+//   Timer2            every 60 s: times a test
 
 #include <array>
 #include <cstdint>

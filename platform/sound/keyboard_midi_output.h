@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "platform/sound/audio_engine.h"
 #include "core/interfaces/midi_output.h"
+#include "platform/sound/audio_engine.h"
 
 namespace quavix {
 

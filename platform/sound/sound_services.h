@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/interfaces/midi_output.h"
+#include "core/interfaces/sound_system.h"
 #include "platform/sound/audio_engine.h"
 #include "platform/sound/engine_sound_system.h"
 #include "platform/sound/keyboard_midi_output.h"
-#include "core/interfaces/midi_output.h"
-#include "core/interfaces/sound_system.h"
 
 namespace quavix {
 
