@@ -7,10 +7,14 @@
 #include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <string>
 #include <thread>
 #include <vector>
 
+#include "platform/sound/audio_device.h"
 #include "platform/sound/audio_format.h"
+#include "platform/sound/sound_services.h"
 
 namespace latency {
 
@@ -44,6 +48,31 @@ struct Heard {
   }
   double bufferMs() const { return 1000.0 * frames / quavix::kOutputRate; }
   double delayMs() const { return static_cast<double>(audibleAt - sentAt) / 1e6; }
+};
+
+// The keyboard's synthesiser on the default sound output, listened to after every mix.
+struct HeardKeyboard {
+  quavix::SoundServices sound{quavix::AudioEngine::Output::caller};
+  uint32_t handle = 0;
+  Heard heard;
+  quavix::AudioDevice device;
+
+  // False, with one line on stderr naming the program, without a synthesiser or sound output.
+  bool open(const char* program) {
+    if (sound.midi().midiOutOpen(&handle, 0) != 0) {
+      std::fprintf(stderr, "%s: the keyboard has no synthesiser\n", program);
+      return false;
+    }
+    std::string problem;
+    const bool opened = device.open(
+        [this](float* stereo, int frames) {
+          sound.engine().render(stereo, frames);
+          heard.listen(stereo, frames);
+        },
+        problem);
+    if (!opened) std::fprintf(stderr, "%s: no sound output: %s\n", program, problem.c_str());
+    return opened;
+  }
 };
 
 inline bool waitFor(auto done, milliseconds limit) {

@@ -63,25 +63,11 @@ struct Writer {
 int main(int argc, char** argv) {
   const int notes = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
   QCoreApplication app(argc, argv);
-  quavix::SoundServices sound(quavix::AudioEngine::Output::caller);
-  uint32_t handle = 0;
-  if (sound.midi().midiOutOpen(&handle, 0) != 0) {
-    std::fprintf(stderr, "midi_to_sound: the keyboard has no synthesiser\n");
-    return 1;
-  }
-  Heard heard;
-  quavix::AudioDevice device;
-  std::string problem;
-  const bool opened = device.open(
-      [&](float* stereo, int frames) {
-        sound.engine().render(stereo, frames);
-        heard.listen(stereo, frames);
-      },
-      problem);
-  if (!opened) {
-    std::fprintf(stderr, "midi_to_sound: no sound output: %s\n", problem.c_str());
-    return 1;
-  }
+  HeardKeyboard keys;
+  if (!keys.open("midi_to_sound")) return 1;
+  auto& sound = keys.sound;
+  auto& heard = keys.heard;
+  const uint32_t handle = keys.handle;
 
   auto play = [&](const std::vector<uint8_t>& message) {
     const auto note = quavix::readNoteMessage(message);
@@ -138,7 +124,7 @@ int main(int argc, char** argv) {
   app.exec();
   measuring.join();
   jack_client_close(writer.client);
-  device.close();
+  keys.device.close();
   if (failure == 1) std::fprintf(stderr, "midi_to_sound: the output does not fall silent\n");
   if (failure == 2) std::fprintf(stderr, "midi_to_sound: no note reached the sound within 2 s\n");
   if (failure != 0) return 1;

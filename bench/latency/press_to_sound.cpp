@@ -33,25 +33,11 @@ constexpr int kMiddleC = 16;
 
 int main(int argc, char** argv) {
   const int presses = argc > 1 ? std::max(1, std::atoi(argv[1])) : 40;
-  quavix::SoundServices sound(quavix::AudioEngine::Output::caller);
-  uint32_t handle = 0;
-  if (sound.midi().midiOutOpen(&handle, 0) != 0) {
-    std::fprintf(stderr, "press_to_sound: the keyboard has no synthesiser\n");
-    return 1;
-  }
-  Heard heard;
-  quavix::AudioDevice device;
-  std::string problem;
-  const bool opened = device.open(
-      [&](float* stereo, int frames) {
-        sound.engine().render(stereo, frames);
-        heard.listen(stereo, frames);
-      },
-      problem);
-  if (!opened) {
-    std::fprintf(stderr, "press_to_sound: no sound output: %s\n", problem.c_str());
-    return 1;
-  }
+  HeardKeyboard keys;
+  if (!keys.open("press_to_sound")) return 1;
+  auto& sound = keys.sound;
+  auto& heard = keys.heard;
+  const uint32_t handle = keys.handle;
 
   const int16_t key = quavix::kWhiteKeyOffsets[kMiddleC];
   std::mt19937 phase(12345);
@@ -76,7 +62,7 @@ int main(int argc, char** argv) {
     heard.sentAt = 0;
   }
   sound.midi().midiOutClose(handle);
-  device.close();
+  keys.device.close();
 
   const auto [median, worst] = spreadOf(delays);
   const double bufferMs = heard.bufferMs();
