@@ -1,6 +1,9 @@
 #include "platform/files/settings_file.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QTemporaryDir>
 #include <string>
@@ -53,6 +56,25 @@ TEST_F(SettingsFileTest, AWrongValueKeepsItsDefault) {
     EXPECT_EQ(SettingsFile(path).loadSettings(), expected) << bytes;
     SettingsFile(path).saveSettings(kChosen);
     EXPECT_EQ(SettingsFile(path).loadSettings(), kChosen) << bytes;
+  }
+}
+
+// A writer killed at any moment leaves one of the whole files it wrote, never a part.
+TEST_F(SettingsFileTest, AKillDuringAWriteLeavesTheOldFileWhole) {
+  SettingsFile(path).saveSettings(kChosen);
+  for (int round = 0; round < 8; ++round) {
+    const pid_t writer = fork();
+    ASSERT_NE(writer, -1);
+    if (writer == 0) {
+      for (;;) SettingsFile(path).saveSettings(round % 2 ? kChosen : PlayerSettings{});
+    }
+    usleep(static_cast<useconds_t>(2'000 + 7'919 * round % 20'000));
+    kill(writer, SIGKILL);
+    waitpid(writer, nullptr, 0);
+    testing::internal::CaptureStderr();
+    const PlayerSettings back = SettingsFile(path).loadSettings();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << round;
+    EXPECT_TRUE(back == kChosen || back == PlayerSettings{}) << round;
   }
 }
 
