@@ -64,7 +64,7 @@ TEST(Cards, FallByTwelveLessHalfTheWeightUntilAMissCostsTenPoints) {
     int ticks = 2;  // so far
     for (; game.state.noteFallY != 0 && ticks < 2000; ++ticks) game.tick();
     EXPECT_EQ(ticks, c.missTick) << c.weight;
-    EXPECT_EQ(game.controls.label2Caption, "得分:" + std::to_string(c.scoreAfter)) << c.weight;
+    EXPECT_EQ(game.controls.label2Score, c.scoreAfter) << c.weight;
     spawnAt(game, 14);
     EXPECT_EQ(game.controls.whiteKeyColours[16], kWhite);  // the red hint goes with its card
   }

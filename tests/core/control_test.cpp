@@ -30,7 +30,7 @@ TEST(Control, ALearningGameRunsThroughItsStates) {
   EXPECT_EQ(controlState(game.controls), "游戏结束 1000000");
   EXPECT_TRUE(allWeightsAre(game.state, 20));
   EXPECT_EQ(game.state.scores, (std::array<int16_t, 4>{35, 1, 2, 0}));
-  EXPECT_EQ(game.controls.label2Caption, "得分:35");
+  EXPECT_EQ(game.controls.label2Score, 35);
   game.attempt(15, 3000);
   game.tick();
   game.tick();

@@ -12,6 +12,7 @@
 #include "core/card_fall.h"
 #include "core/clock_random.h"
 #include "core/game_control.h"
+#include "core/judging.h"
 #include "core/interfaces/game_recorder.h"
 #include "core/note_model.h"
 #include "core/velmora.h"
@@ -135,8 +136,8 @@ struct Game : ScriptedDraws, Pictures, NoteSamplePlayer {
   }
   void click() { Command3_Click(state, controls); }
   void tick() { Timer1_Timer(state, controls, *this, *this); }
-  void press(int key) { judgeWhiteKey(state, controls, *this, key); }
-  void pressBlack() { judgeBlackKey(state, controls); }
+  void press(int key) { judgeKey(state, controls, *this, {false, key}); }
+  void pressBlack() { judgeKey(state, controls, *this, {true, 0}); }
   int16_t& score() { return state.scores[state.scoreSlot]; }
   int16_t& weight() { return state.noteWeights[state.currentNote][state.currentClef]; }
 

@@ -4,7 +4,6 @@
 #include <ranges>
 
 #include "core/note_choice.h"
-#include "core/score_caption.h"
 #include "tests/core/game_doubles.h"
 
 namespace quavix {
@@ -46,7 +45,7 @@ TEST(LongGame, InvariantsHoldThroughManyGames) {
       EXPECT_GE(std::ranges::min(game.state.scores), 0);
       EXPECT_TRUE(std::ranges::all_of(game.state.noteWeights | std::views::join,
                                       [](int16_t w) { return w >= 2 && w <= 20; }));
-      EXPECT_EQ(game.controls.label2Caption, scoreCaption(game.score()));
+      EXPECT_EQ(game.controls.label2Score, game.score());
     }
     game.click();
   }

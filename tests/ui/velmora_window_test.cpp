@@ -255,21 +255,31 @@ class VelmoraWindowTest : public QObject {
     }
     QVERIFY(sent().empty());
 
-    QTest::keyPress(QApplication::focusWidget(), Qt::Key_A);
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyPress(focus, Qt::Key_A);
     QKeyEvent repeat(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a", true);
-    QApplication::sendEvent(QApplication::focusWidget(), &repeat);
-    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_A);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QApplication::sendEvent(focus, &repeat);
+    QTest::keyClick(focus, Qt::Key_S, Qt::ControlModifier);  // a shortcut plays nothing
+    QTest::keyRelease(focus, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(sent(), keyWords(kWhiteKeyOffsets[16]));
+    // A German layout's Z lies where a US one has Y, and plays G sharp; the octave stays.
+    QKeyEvent z(QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier, 29, 0, 0, "z");
+    QApplication::sendEvent(focus, &z);
+    QCOMPARE(sent(), Words{noteOnWord(kBlackKeyOffsets[13])});
+    QCOMPARE(rig_->velmora.settings().computerKeyOctave, kDefaultKeyOctave);
   }
 
-  // Middle C held on a MIDI keyboard: sounded, and drawn pressed until it is let go.
+  // Middle C held on a MIDI keyboard: sounded once, drawn pressed until it is let go, through
+  // a click of the mouse on it.
   void aMidiKeyIsDrawnPressedWhileHeld() {
     const QPoint middleC(8 + 24 * 16 + 12, 480);
     window().playMidi(1, {0x90, 60, 100});
     QVERIFY(window().grab().toImage().pixel(middleC) != qRgb(255, 255, 255));
+    click(middleC.x(), middleC.y());
+    QVERIFY(window().grab().toImage().pixel(middleC) != qRgb(255, 255, 255));
     window().playMidi(1, {0x80, 60, 0});
     QCOMPARE(window().grab().toImage().pixel(middleC), qRgb(255, 255, 255));
+    QCOMPARE(sent(), keyWords(kWhiteKeyOffsets[16]));
   }
 
   // A setting changed in the menu is kept at once; the statistics are asked for.

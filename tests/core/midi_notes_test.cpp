@@ -1,4 +1,4 @@
-#include "core/played_keys.h"
+#include "core/midi_notes.h"
 
 #include <gtest/gtest.h>
 
