@@ -140,7 +140,8 @@ void Velmora::changeSettings(const PlayerSettings& settings) {
 void Velmora::keyDown(int source, layout::KeyRef key) {
   const KeyAction action = keys_.press(source, key, !isMidiSource(source) || settings_.midiEcho);
   if (!action.run) return;
-  if (action.sound) services_.midi.midiOutShortMsg(midiOutHandle_, noteOnWord(keyOffset(state_, key)));
+  if (action.sound)
+    services_.midi.midiOutShortMsg(midiOutHandle_, noteOnWord(keyOffset(state_, key)));
   recordAnswer(judgeKey(state_, controls_, services_.sound, key), keyMidiNote(state_, key));
 }
 

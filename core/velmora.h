@@ -15,8 +15,8 @@
 #include "core/interfaces/settings_store.h"
 #include "core/interfaces/sound_system.h"
 #include "core/judging.h"
-#include "core/mouse_codes.h"
 #include "core/key_router.h"
+#include "core/mouse_codes.h"
 #include "core/player_settings.h"
 #include "core/state.h"
 

@@ -74,14 +74,13 @@ void BandMenu::addToggle(const QString& text, bool PlayerSettings::*setting) {
 
 void BandMenu::addLanguages() {
   auto* group = new QActionGroup(addSeparator());
-  const std::pair<Language, QString> languages[] = {{Language::Chinese, QStringLiteral("中文")},
-                                                    {Language::English, QStringLiteral("English")}};
-  for (const auto& [language, name] : languages) {
-    QAction* action = addAction(name);
+  for (const LanguageInfo& info : languages()) {
+    const Language language = info.language;
+    QAction* action = addAction(QString::fromUtf8(info.name.data(), qsizetype(info.name.size())));
     action->setCheckable(true);
     action->setChecked(velmora_.settings().language == language);
     group->addAction(action);
-    connect(action, &QAction::triggered, this, [this, language = language] {
+    connect(action, &QAction::triggered, this, [this, language] {
       change([language](PlayerSettings& settings) { settings.language = language; });
     });
   }

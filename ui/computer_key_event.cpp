@@ -17,9 +17,9 @@ constexpr bool kKeyCodesAreXkb = false;
 // X and Wayland key codes (the kernel's key code plus 8) of the keys the piano uses, by the
 // character a US layout types there.
 constexpr std::array<std::pair<quint32, char>, 20> kKeyCodes = {{
-    {38, 'a'}, {39, 's'}, {40, 'd'}, {41, 'f'}, {42, 'g'}, {43, 'h'}, {44, 'j'},
+    {38, 'a'}, {39, 's'}, {40, 'd'}, {41, 'f'},  {42, 'g'}, {43, 'h'}, {44, 'j'},
     {45, 'k'}, {46, 'l'}, {47, ';'}, {48, '\''}, {25, 'w'}, {26, 'e'}, {28, 't'},
-    {29, 'y'}, {30, 'u'}, {32, 'o'}, {33, 'p'}, {52, 'z'}, {53, 'x'},
+    {29, 'y'}, {30, 'u'}, {32, 'o'}, {33, 'p'},  {52, 'z'}, {53, 'x'},
 }};
 
 // On Linux desktops, X and Wayland alike, a key's native scan code is its XKB key code.

@@ -153,7 +153,8 @@ void VelmoraWindow::connectHandlers() {
           });
   connect(keyboard_, &KeyboardWidget::keyReleased, this,
           [this](layout::KeyRef key, int button, int shift, int x, int y) {
-            const auto handler = key.black ? &Velmora::Command2_MouseUp : &Velmora::Command1_MouseUp;
+            const auto handler =
+                key.black ? &Velmora::Command2_MouseUp : &Velmora::Command1_MouseUp;
             run([&] { (velmora_.*handler)(key.index, button, shift, x, y); });
           });
   connect(command3_, &QAbstractButton::clicked, this,

@@ -12,8 +12,8 @@
 #include "core/card_fall.h"
 #include "core/clock_random.h"
 #include "core/game_control.h"
-#include "core/judging.h"
 #include "core/interfaces/game_recorder.h"
+#include "core/judging.h"
 #include "core/note_model.h"
 #include "core/velmora.h"
 

@@ -1,38 +1,13 @@
-#include "ui/velmora_window.h"
-
 #include <QContextMenuEvent>
-#include <QMenu>
-#include <QtTest>
-#include <algorithm>
 #include <cmath>
-#include <memory>
-#include <optional>
-#include <string>
-#include <utility>
-#include <vector>
 
-#include "core/midi_words.h"
 #include "core/window_layout.h"
-#include "platform/files/qt_picture_files.h"
-#include "tests/core/game_doubles.h"
-#include "ui/band_menu.h"
+#include "tests/ui/window_rig.h"
 #include "ui/card_widget.h"
 #include "ui/keyboard_widget.h"
 
 namespace quavix {
 namespace {
-
-using Log = std::vector<std::string>;
-using Words = std::vector<uint32_t>;
-
-// What a key of this pitch offset sends when pressed and released.
-Words keyWords(int offset) { return {noteOnWord(offset), noteOffWord(offset)}; }
-
-// The window on recording services, with the real pictures.
-struct Rig : Window<QtPictureFiles> {
-  using Window::Window;
-  VelmoraWindow window{velmora};
-};
 
 // The WCAG contrast ratio of two colours, 1 to 21.
 double contrast(QRgb a, QRgb b) {
@@ -68,45 +43,10 @@ double textContrast(QWidget* widget) {
 
 }  // namespace
 
-class VelmoraWindowTest : public QObject {
+class VelmoraWindowTest : public WindowTest {
   Q_OBJECT
 
-  std::unique_ptr<Rig> rig_;
   QPalette normal_;
-
-  VelmoraWindow& window() { return rig_->window; }
-  QWidget* widget(const char* name, int index = -1) { return window().controlWidget(name, index); }
-  // At a window pixel; the keyboard starts at 8, 392.
-  void click(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mousePress(window().keyboard(), button, {}, QPoint(x - 8, y - 392));
-    QTest::mouseRelease(window().keyboard(), button, {}, QPoint(x - 8, y - 392));
-  }
-  Words sent() { return rig_->services.sent(); }
-
-  void open(PlayerSettings saved = {}) {
-    rig_ = std::make_unique<Rig>(saved);
-    rig_->velmora.Form_Load();
-    window().mirror();
-    window().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window()));
-  }
-  QString text(const char* name, int index = -1) {
-    return widget(name, index)->property("text").toString();
-  }
-  QStringList texts() {
-    return {text("Command3"), text("Label2"), text("Text1"), text("Option2", 0)};
-  }
-  // As a player does it: the band's menu, then the entry, ticked as `ticked` says if it says.
-  void choose(const QString& name, std::optional<bool> ticked = {}) {
-    window().bandMenu()->popup({0, 0});
-    const QList<QAction*> entries = window().bandMenu()->actions();
-    const auto entry = std::ranges::find_if(entries, [&](QAction* a) { return a->text() == name; });
-    QVERIFY2(entry != entries.end(), qPrintable(name));
-    if (ticked) QCOMPARE((*entry)->isChecked(), *ticked);
-    (*entry)->trigger();
-    window().bandMenu()->hide();
-    QCoreApplication::processEvents();
-  }
 
  private slots:
   void initTestCase() { normal_ = QApplication::palette(); }
@@ -217,27 +157,6 @@ class VelmoraWindowTest : public QObject {
     QVERIFY(rig_->velmora.unloaded());
   }
 
-  // The band's menu opens on the band and by the Menu key, never on a key or a button.
-  void theBandMenuOpensOnlyOnTheBand() {
-    struct Case {
-      QContextMenuEvent::Reason reason;
-      QPoint at;  // window pixels
-      bool opens;
-    };
-    const Case cases[] = {
-        {.reason = QContextMenuEvent::Mouse, .at = {400, 330}, .opens = true},
-        {.reason = QContextMenuEvent::Mouse, .at = {400, 450}, .opens = false},  // a key
-        {.reason = QContextMenuEvent::Mouse, .at = {60, 40}, .opens = false},    // Text1
-        {.reason = QContextMenuEvent::Keyboard, .at = {0, 0}, .opens = true},
-    };
-    for (const Case& c : cases) {
-      QContextMenuEvent event(c.reason, c.at, window().mapToGlobal(c.at));
-      QApplication::sendEvent(&window(), &event);
-      QCOMPARE(window().bandMenu()->isVisible(), c.opens);
-      window().bandMenu()->hide();
-    }
-  }
-
   // Keys reach the buttons only when the player focused them; clicks keep the keyboard's
   // focus on the piano, whose computer keys then play.
   void spaceAfterAClickOnThePianoPressesNoButton() {
@@ -280,85 +199,6 @@ class VelmoraWindowTest : public QObject {
     window().playMidi(1, {0x80, 60, 0});
     QCOMPARE(window().grab().toImage().pixel(middleC), qRgb(255, 255, 255));
     QCOMPARE(sent(), keyWords(kWhiteKeyOffsets[16]));
-  }
-
-  // A setting changed in the menu is kept at once; the statistics are asked for.
-  void theMenuEntriesDoWhatTheySay() {
-    rig_->services.log.clear();
-    choose("背景音乐", true);
-    QVERIFY(!rig_->velmora.settings().backgroundMusic);
-    QCOMPARE(rig_->services.log, Log{"saveSettings"});
-    choose("keys", true);
-    QCOMPARE(rig_->velmora.settings().switchedOffMidiInputs, std::vector<std::string>{"keys"});
-    QSignalSpy asked(window().bandMenu(), &BandMenu::statisticsRequested);
-    choose("统计");
-    QCOMPARE(asked.count(), 1);
-  }
-
-  // A new language changes the texts and nothing else, whatever the game is doing, and is kept.
-  void aNewLanguageChangesOnlyTexts_data() {
-    QTest::addColumn<bool>("test");
-    QTest::addColumn<int>("ticks2");  // -1: idle
-    QTest::newRow("idle") << false << -1;
-    QTest::newRow("learning game") << false << 0;
-    QTest::newRow("test running") << true << 1;
-    QTest::newRow("test over") << true << 3;
-  }
-  void aNewLanguageChangesOnlyTexts() {
-    QFETCH(bool, test);
-    QFETCH(int, ticks2);
-    Velmora& velmora = rig_->velmora;
-    // The timers run but their ticks are held back: only the language may change anything.
-    for (const QTimer* timer : {&window().timer1(), &window().timer2()})
-      const_cast<QTimer*>(timer)->blockSignals(true);
-    if (test) QTest::mouseClick(widget("Option2", 1), Qt::LeftButton);
-    if (ticks2 >= 0) QTest::mouseClick(widget("Command3"), Qt::LeftButton);
-    for (int i = 0; i < 30; ++i) velmora.Timer1_Timer();
-    for (int i = 0; i < ticks2; ++i) velmora.Timer2_Timer();
-    window().mirror();
-    QTest::qWait(5);
-    const int remaining2 = window().timer2().remainingTime();
-    const GameState state = velmora.state();
-    const Controls controls = velmora.controls();
-    const bool timer1 = window().timer1().isActive(), timer2 = window().timer2().isActive();
-    const QString score = QString::number(state.scores[state.scoreSlot]);
-    const QStringList chinese = texts();
-
-    rig_->services.log.clear();
-    choose("English");
-    QCOMPARE(rig_->services.log, (Log{"noteNames en", "saveSettings"}));
-    QCOMPARE(text("Command3"), ticks2 >= 0 ? "Stop" : "Start");
-    QCOMPARE(text("Label2"), ticks2 >= 0 ? "Score: " + score : "");
-    QCOMPARE(text("Text1"), "  Quavix 2.0  ");
-    QCOMPARE(text("Option2", 0), "Learn mode");
-    for (const layout::ControlSpec& spec : layout::controlTable()) {
-      const QString source = QString::fromUtf8(spec.text.data(), qsizetype(spec.text.size()));
-      if (!spec.text.empty())
-        QVERIFY2(text(spec.name.data(), spec.index) != source, spec.name.data());
-    }
-    QVERIFY(velmora.state() == state);
-    QVERIFY(velmora.controls() == controls);
-    QCOMPARE(window().timer1().isActive(), timer1);
-    QCOMPARE(window().timer2().isActive(), timer2);
-    // Timer2 times the test's minutes: it goes on rather than starting a new one.
-    QVERIFY(window().timer2().remainingTime() <= remaining2);
-
-    choose("中文");
-    QCOMPARE(texts(), chinese);
-    QVERIFY(velmora.state() == state);
-    QCOMPARE(rig_->velmora.settings().language, Language::Chinese);
-  }
-
-  // A language kept from the last run shows from the first frame; Chinese needs no translation.
-  void theKeptLanguageShowsFromTheStart() {
-    PlayerSettings english;
-    english.language = Language::English;
-    open(english);
-    QCOMPARE(text("Command3"), "Start");
-    QCOMPARE(text("Text2"), "Click the note's key");
-    QCOMPARE(rig_->services.log.front(), "noteNames en");
-    rig_.reset();
-    QCOMPARE(QCoreApplication::translate("Velmora", "游戏开始"), "游戏开始");
   }
 };
 
