@@ -32,7 +32,9 @@ void BandMenu::addInstrumentEntries() {
   const auto sources = velmora_.midiSources();
   if (sources.empty()) addAction(tr("未找到 MIDI 输入"))->setEnabled(false);
   for (const MidiSource& source : sources) {
-    QAction* action = addAction(QString::fromStdString(source.name));
+    // Other programs send to the game's own port; it is no device of its own.
+    QAction* action = addAction(source.ownPort ? tr("其他程序接到 Quavix 的 MIDI")
+                                               : QString::fromStdString(source.name));
     action->setCheckable(true);
     action->setChecked(source.connected);
     connect(action, &QAction::toggled, this, [this, name = source.name](bool on) {

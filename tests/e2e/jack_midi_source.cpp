@@ -1,12 +1,12 @@
 // A MIDI keyboard for tests: a JACK client with one MIDI output port that plays what it reads
-// from stdin, one command a line: "on NOTE", "off NOTE". It prints "ready" once its port exists,
-// and for each note written the steady-clock nanoseconds at which its process cycle wrote it.
+// from stdin, one JACK event a line: "on NOTE", "off NOTE", or "raw HEX..." for any bytes, such as
+// a broken SysEx. It prints "ready" once its port exists, and for each event written the
+// steady-clock nanoseconds at which its process cycle wrote it.
 //   jack_midi_source CLIENT_NAME
 #include <jack/jack.h>
 #include <jack/midiport.h>
 #include <jack/ringbuffer.h>
 
-#include <array>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -14,24 +14,44 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
 jack_port_t* out = nullptr;
-jack_ringbuffer_t* pending = nullptr;  // 3-byte messages, from stdin to the process cycle
+jack_ringbuffer_t* pending = nullptr;  // events from stdin to the process cycle, each size first
 jack_ringbuffer_t* written = nullptr;  // int64 times, from the process cycle to stdout
 
 int process(jack_nframes_t frames, void*) {
   void* buffer = jack_port_get_buffer(out, frames);
   jack_midi_clear_buffer(buffer);
-  std::array<unsigned char, 3> message{};
-  while (jack_ringbuffer_read_space(pending) >= message.size()) {
-    jack_ringbuffer_read(pending, reinterpret_cast<char*>(message.data()), message.size());
-    jack_midi_event_write(buffer, 0, message.data(), message.size());
+  uint8_t size = 0;
+  unsigned char event[255];
+  // Written whole by the other side, so a size is always followed by its bytes.
+  while (jack_ringbuffer_read(pending, reinterpret_cast<char*>(&size), 1) == 1) {
+    jack_ringbuffer_read(pending, reinterpret_cast<char*>(event), size);
+    jack_midi_event_write(buffer, 0, event, size);
     const int64_t now = std::chrono::steady_clock::now().time_since_epoch().count();
     jack_ringbuffer_write(written, reinterpret_cast<const char*>(&now), sizeof now);
   }
   return 0;
+}
+
+std::vector<unsigned char> parse(const std::string& line) {
+  std::istringstream words(line);
+  std::string what;
+  words >> what;
+  std::vector<unsigned char> event;
+  if (what == "raw") {
+    unsigned byte = 0;
+    while (words >> std::hex >> byte && event.size() < 255) event.push_back(byte);
+    return event;
+  }
+  int note = 0;
+  if ((what != "on" && what != "off") || !(words >> note)) return event;
+  const bool on = what == "on";
+  return {static_cast<unsigned char>(on ? 0x90 : 0x80), static_cast<unsigned char>(note),
+          static_cast<unsigned char>(on ? 100 : 0)};
 }
 
 }  // namespace
@@ -54,14 +74,11 @@ int main(int argc, char** argv) {
   std::cout << "ready" << std::endl;
   std::string line;
   while (std::getline(std::cin, line)) {
-    std::istringstream words(line);
-    std::string what;
-    int note = 0;
-    if (!(words >> what >> note)) continue;
-    const std::array<unsigned char, 3> message{
-        static_cast<unsigned char>(what == "on" ? 0x90 : 0x80), static_cast<unsigned char>(note),
-        static_cast<unsigned char>(what == "on" ? 100 : 0)};
-    jack_ringbuffer_write(pending, reinterpret_cast<const char*>(message.data()), message.size());
+    const std::vector<unsigned char> event = parse(line);
+    if (event.empty()) continue;
+    std::vector<char> record{static_cast<char>(event.size())};
+    record.insert(record.end(), event.begin(), event.end());
+    jack_ringbuffer_write(pending, record.data(), record.size());
     int64_t at = 0;
     while (jack_ringbuffer_read_space(written) < sizeof at) {
       std::this_thread::sleep_for(std::chrono::microseconds(200));
