@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
   quavix::ClockRandom random;
   quavix::QtPictureFiles pictures;
   quavix::SettingsFile settings(quavix::defaultSettingsFilePath());
-  // MIDI arrives on RtMidi's threads and is played on this one. It stops before the
+  // MIDI arrives on the MIDI system's threads and is played on this one. It stops before the
   // application goes; what is still queued then is dropped with the window.
   QPointer<quavix::VelmoraWindow> midiTarget;
   quavix::RtMidiInput midiInput([&midiTarget](int source, std::vector<uint8_t> message) {
