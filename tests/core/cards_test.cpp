@@ -22,9 +22,7 @@ TEST(Cards, StepNineKeepsTheNoteImageOfTheCardBefore) {
     int previous;  // the step of the card before; -1: none
     int image, imageTop;
   };
-  const Case cases[] = {{.previous = 2, .image = 1, .imageTop = 540},
-                        {.previous = 14, .image = 0, .imageTop = 255},
-                        {.previous = -1, .image = 0, .imageTop = 255}};
+  const Case cases[] = {{2, 1, 540}, {14, 0, 255}, {-1, 0, 255}};
   for (const Case& c : cases) {
     Game game;
     if (c.previous >= 0) spawnAt(game, c.previous);
@@ -45,12 +43,15 @@ TEST(Cards, FallByTwelveLessHalfTheWeightUntilAMissCostsTenPoints) {
     int missTick;
     int score, scoreAfter;
   };
+  // clang-format off
   const Case cases[] = {
-      {.weight = 20, .first = 2, .second = 4, .missTick = 1551, .score = 25, .scoreAfter = 15},
-      {.weight = 10, .first = 7, .second = 14, .missTick = 444, .score = 7, .scoreAfter = 0},
-      {.weight = 5, .first = 10, .second = 20, .missTick = 311, .score = 100, .scoreAfter = 90},
-      {.weight = 3, .first = 10, .second = 20, .missTick = 311, .score = 0, .scoreAfter = 0},
-      {.weight = 2, .first = 11, .second = 22, .missTick = 283, .score = 10, .scoreAfter = 0}};
+      // weight first second missTick score scoreAfter
+      {20,      2,    4,     1551,    25,   15},
+      {10,      7,    14,    444,     7,    0},
+      {5,       10,   20,    311,     100,  90},
+      {3,       10,   20,    311,     0,    0},
+      {2,       11,   22,    283,     10,   0}};
+  // clang-format on
   for (const Case& c : cases) {
     Game game;
     game.state.noteWeights[kMiddleC][0] = static_cast<int16_t>(c.weight);

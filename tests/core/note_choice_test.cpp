@@ -22,12 +22,8 @@ TEST(NoteChoice, WeightTestPassesBelowTheWeightsShare) {
     float draw;
     bool passes;
   };
-  const Case cases[] = {{.weight = 2, .draw = 0.2499f, .passes = true},
-                        {.weight = 2, .draw = 0.25f, .passes = false},
-                        {.weight = 10, .draw = 0.5833f, .passes = true},
-                        {.weight = 10, .draw = 0.5834f, .passes = false},
-                        {.weight = 20, .draw = 0.0f, .passes = true},
-                        {.weight = 20, .draw = 0.99999994f, .passes = true}};
+  const Case cases[] = {{2, 0.2499f, true},   {2, 0.25f, false}, {10, 0.5833f, true},
+                        {10, 0.5834f, false}, {20, 0.0f, true},  {20, 0.99999994f, true}};
   for (const Case& c : cases) EXPECT_EQ(weightTestPasses(c.weight, c.draw), c.passes) << c.draw;
 }
 
@@ -37,9 +33,7 @@ TEST(NoteChoice, TestsAndScoresAbove3200TakeTheFirstCandidate) {
     int16_t score;
     int step;
   };
-  const Case cases[] = {{.test = false, .score = 3200, .step = 1},
-                        {.test = false, .score = 3201, .step = 0},
-                        {.test = true, .score = 0, .step = 0}};
+  const Case cases[] = {{false, 3200, 1}, {false, 3201, 0}, {true, 0, 0}};
   for (const auto& [test, score, step] : cases) {
     Game game(0, test);
     game.score() = score;
@@ -57,10 +51,7 @@ TEST(NoteChoice, AFreshLearningGameDrawsEveryNoteItsScoreAllowsEquallyOften) {
     int limit;     // its distance limit from middle C
     size_t cards;  // how many (clef, note) that allows
   };
-  const Case cases[] = {{.score = 0, .limit = 0, .cards = 2},
-                        {.score = 52, .limit = 1, .cards = 6},
-                        {.score = 1000, .limit = 8, .cards = 24},
-                        {.score = -32768, .limit = 0, .cards = 2}};
+  const Case cases[] = {{0, 0, 2}, {52, 1, 6}, {1000, 8, 24}, {-32768, 0, 2}};
   for (const auto& [score, limit, cards] : cases) {
     Game game(2);
     game.click();
