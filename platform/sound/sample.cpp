@@ -21,6 +21,9 @@ constexpr std::uint64_t kMaxSeconds = 10;
 constexpr int kMinRate = 8000;
 constexpr int kMaxRate = 192000;
 constexpr int kMaxChannels = 8;
+// Converting takes the window's thread about 10 ms a million samples, and a recording is read
+// afresh at every right answer: this keeps any accepted one near 20 ms.
+constexpr std::uint64_t kMaxSamples = 1 << 20;
 
 struct WavFree {
   void operator()(Uint8* data) const { SDL_FreeWAV(data); }
@@ -42,6 +45,10 @@ std::string outOfBounds(const SDL_AudioSpec& spec, std::uint64_t frames) {
   }
   if (frames > kMaxSeconds * static_cast<std::uint64_t>(spec.freq)) {
     return "it lasts longer than " + std::to_string(kMaxSeconds) + " seconds";
+  }
+  if (const std::uint64_t samples = frames * spec.channels; samples > kMaxSamples) {
+    return "its " + std::to_string(samples) + " samples are more than " +
+           std::to_string(kMaxSamples);
   }
   return {};
 }

@@ -99,6 +99,11 @@ TEST_F(EngineSoundSystemTest, BrokenTuneOrSampleFailsInOneLineAndThePreviousSamp
        .size = 44 + 16},
       {.name = "9-channels.wav", .bytes = toneWav(22050, 9, 500, 0.1), .reason = "9 channels"},
       {.name = "11-seconds.wav", .bytes = toneWav(8000, 1, 500, 11), .reason = "10 seconds"},
+      // Within every other bound, but slow to convert.
+      {.name = "8-channels-192-khz.wav",
+       .bytes = wavHeader(192000, 8, 30'720'000),
+       .reason = "15360000 samples",
+       .size = 44 + 30'720'000},
       {.name = "33-mb.wav",
        .bytes = wavHeader(192000, 8, 33 * kMB),
        .reason = "larger than 32 MB",
