@@ -21,9 +21,10 @@ constexpr std::uint64_t kMaxSeconds = 10;
 constexpr int kMinRate = 8000;
 constexpr int kMaxRate = 192000;
 constexpr int kMaxChannels = 8;
-// Converting takes the window's thread about 10 ms a million samples, and a recording is read
-// afresh at every right answer: this keeps any accepted one near 20 ms.
-constexpr std::uint64_t kMaxSamples = 1 << 20;
+// A recording is read afresh at every right answer, on the window's thread. Converting a million
+// samples took it 20 to 30 ms; half of that keeps any accepted recording well within 20 ms and
+// still holds 5 seconds of 48 kHz stereo.
+constexpr std::uint64_t kMaxSamples = 1 << 19;
 
 struct WavFree {
   void operator()(Uint8* data) const { SDL_FreeWAV(data); }
