@@ -34,6 +34,9 @@ TEST(NoteSamples, BrokenOnesAreRefusedAndEachGoodOneReadAfreshReplacesTheOneBefo
       {"max-hz.wav", wavHeader(0x7FFFFFFF, 8, 16), "2147483647 Hz", 44 + 16},
       {"9-channels.wav", toneWav(22050, 9, 500, 0.1), "9 channels"},
       {"11-seconds.wav", toneWav(8000, 1, 500, 11), "10 seconds"},
+      // Within every other bound, but slow to convert.
+      {"8-channels-192-khz.wav", wavHeader(192000, 8, 30'720'000), "15360000 samples",
+       44 + 30'720'000},
       {"33-mb.wav", wavHeader(192000, 8, 33 * kMB), "larger than 32 MB", 44 + 33 * kMB},
   };
   const TempDir dir;
