@@ -22,8 +22,6 @@ namespace {
 
 constexpr char kBackgroundMusic[] = "sound/backgroundMusic";
 constexpr char kLanguage[] = "interface/language";
-constexpr std::array<std::pair<Language, const char*>, 2> kLanguageNames = {
-    {{Language::Chinese, "zh"}, {Language::English, "en"}}};
 constexpr char kMidiEcho[] = "midi/echo";
 constexpr char kSwitchedOffMidiInputs[] = "midi/switchedOffInputs";
 constexpr char kComputerKeyOctave[] = "keys/octave";
@@ -55,10 +53,11 @@ class SettingsText {
   Language readLanguage(Language fallback) const {
     const auto value = text(kLanguage);
     if (!value) return fallback;
-    for (const auto& [language, name] : kLanguageNames) {
-      if (*value == name) return language;
-    }
-    return ignoring(kLanguage, "not zh or en", fallback);
+    if (const auto language = languageOfCode(*value)) return *language;
+    std::string known;
+    for (const LanguageInfo& info : languages())
+      known += (known.empty() ? "" : " or ") + std::string(info.code);
+    return ignoring(kLanguage, "not " + known, fallback);
   }
 
   int readInt(const char* key, int lowest, int highest, int fallback) const {
@@ -86,13 +85,6 @@ class SettingsText {
   const std::filesystem::path& path_;
   std::map<std::string, std::string> values_;
 };
-
-const char* languageName(Language language) {
-  for (const auto& [known, name] : kLanguageNames) {
-    if (known == language) return name;
-  }
-  return kLanguageNames.front().second;
-}
 
 }  // namespace
 
@@ -123,7 +115,7 @@ void SettingsFile::saveSettings(const PlayerSettings& settings) {
   const auto yesNo = [](bool on) { return std::string(on ? "true" : "false"); };
   const std::string text = formatIni({
       {kBackgroundMusic, yesNo(settings.backgroundMusic)},
-      {kLanguage, languageName(settings.language)},
+      {kLanguage, std::string(languageInfo(settings.language).code)},
       {kMidiEcho, yesNo(settings.midiEcho)},
       {kSwitchedOffMidiInputs, joinIniList(settings.switchedOffMidiInputs)},
       {kComputerKeyOctave, std::to_string(settings.computerKeyOctave)},
