@@ -90,12 +90,14 @@ TEST_F(VelmoraTest, ASourceThatGoesOrIsSwitchedOffLetsGoOfItsKeys) {
 TEST_F(VelmoraTest, ComputerKeysPressOnceAndReleaseTheirOwnNote) {
   velmora.computerKeyDown('a');
   velmora.computerKeyDown('a');
-  velmora.computerKeyDown('x');
-  velmora.computerKeyDown('x');
+  velmora.computerKeyDown('z');
+  velmora.computerKeyDown('z');
   velmora.computerKeyUp('a');
   EXPECT_EQ(services.sent(), (Words{kMiddleCOn, kMiddleCOff}));
-  EXPECT_EQ(services.kept.computerKeyOctave, 5);
-  velmora.computerKeyUp('x');
+  EXPECT_EQ(services.kept.computerKeyOctave, kDefaultKeyOctave - 1);
+  velmora.computerKeyUp('z');
+  EXPECT_TRUE(velmora.computerKeyDown('x') && velmora.computerKeyUp('x'));
+  EXPECT_EQ(velmora.settings().computerKeyOctave, kDefaultKeyOctave);
   for (int i = 0; i < 6; ++i) velmora.computerKeyDown('z') && velmora.computerKeyUp('z');
   EXPECT_EQ(velmora.settings().computerKeyOctave, kLowestKeyOctave);
   velmora.computerKeyDown('h');  // A1, the lowest key
