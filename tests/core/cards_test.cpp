@@ -15,25 +15,18 @@ static void spawnAt(Game& game, int step) {
   game.tick();
 }
 
-// On the middle line the note keeps the stem of the card before (up without one); that card's
-// ledger lines go.
+// On the middle line the note keeps the stem of the card before, here down; that card's ledger
+// lines go.
 TEST(Cards, StepNineKeepsTheNoteImageOfTheCardBefore) {
-  struct Case {
-    int previous;  // the step of the card before; -1: none
-    int image, imageTop;
-  };
-  const Case cases[] = {{2, 1, 540}, {14, 0, 255}, {-1, 0, 255}};
-  for (const Case& c : cases) {
-    Game game;
-    if (c.previous >= 0) spawnAt(game, c.previous);
-    const uint64_t revision = game.controls.picture1.revision;
-    spawnAt(game, 9);
-    const auto& images = game.controls.image1;
-    EXPECT_TRUE(images[c.image].visible && !images[1 - c.image].visible) << c.previous;
-    EXPECT_EQ(images[c.image].top, c.imageTop) << c.previous;
-    EXPECT_TRUE(game.controls.picture1.lines.empty()) << c.previous;
-    EXPECT_GT(game.controls.picture1.revision, revision);
-  }
+  Game game;
+  spawnAt(game, 2);
+  const uint64_t revision = game.controls.picture1.revision;
+  spawnAt(game, 9);
+  const auto& images = game.controls.image1;
+  EXPECT_TRUE(images[1].visible && !images[0].visible);
+  EXPECT_EQ(images[1].top, 540);
+  EXPECT_TRUE(game.controls.picture1.lines.empty());
+  EXPECT_GT(game.controls.picture1.revision, revision);
 }
 
 TEST(Cards, FallByTwelveLessHalfTheWeightUntilAMissCostsTenPoints) {
@@ -60,7 +53,6 @@ TEST(Cards, FallByTwelveLessHalfTheWeightUntilAMissCostsTenPoints) {
     EXPECT_EQ(game.state.noteFallY, c.first) << c.weight;
     game.tick();
     EXPECT_EQ(game.state.noteFallY, c.second) << c.weight;
-    EXPECT_EQ(game.controls.picture1.top, c.first - 500);
     game.controls.whiteKeyColours[16] = kRed;
     int ticks = 2;  // so far
     for (; game.state.noteFallY != 0 && ticks < 2000; ++ticks) game.tick();

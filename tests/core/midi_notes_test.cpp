@@ -6,7 +6,6 @@
 #include <optional>
 #include <vector>
 
-#include "core/computer_keys.h"
 #include "core/note_model.h"
 
 namespace quavix {
@@ -35,19 +34,6 @@ TEST(ReadNoteMessage, NotesOnEveryChannelAndNothingElse) {
   for (const auto& [bytes, play] : cases) {
     EXPECT_EQ(readNoteMessage(bytes), play) << testing::PrintToString(bytes);
   }
-}
-
-TEST(ComputerKeys, TwoRowsFromTheOctavesC) {
-  struct Case {
-    char key;
-    int octave;
-    std::optional<int> note;
-  };
-  const Case cases[] = {{'a', 4, 60},           {'w', 4, 61},           {'k', 4, 72},
-                        {'\'', 4, 77},          {'h', 1, 33},           {'\'', 5, 89},
-                        {'r', 4, std::nullopt}, {'z', 4, std::nullopt}, {'A', 4, std::nullopt}};
-  for (const Case& c : cases) EXPECT_EQ(computerKeyNote(c.key, c.octave), c.note) << c.key;
-  EXPECT_EQ(std::pair(computerKeyOctaveStep('z'), computerKeyOctaveStep('x')), std::pair(-1, 1));
 }
 
 }  // namespace

@@ -27,24 +27,6 @@ TEST(NoteChoice, WeightTestPassesBelowTheWeightsShare) {
   for (const Case& c : cases) EXPECT_EQ(weightTestPasses(c.weight, c.draw), c.passes) << c.draw;
 }
 
-TEST(NoteChoice, TestsAndScoresAbove3200TakeTheFirstCandidate) {
-  struct Case {
-    bool test;
-    int16_t score;
-    int step;
-  };
-  const Case cases[] = {{false, 3200, 1}, {false, 3201, 0}, {true, 0, 0}};
-  for (const auto& [test, score, step] : cases) {
-    Game game(0, test);
-    game.score() = score;
-    game.state.noteWeights[0][0] = 2;
-    game.attempt(0, 1000, 0.99f);  // fails the weight test
-    game.attempt(1, 1000, 0.1f);
-    chooseCard(game.state, game.controls, game);
-    EXPECT_EQ(game.state.staffStep, step) << score;
-  }
-}
-
 TEST(NoteChoice, AFreshLearningGameDrawsEveryNoteItsScoreAllowsEquallyOften) {
   struct Case {
     int16_t score;
