@@ -13,7 +13,6 @@
 #include <sstream>
 #include <string>
 #include <thread>
-#include <vector>
 
 namespace {
 
@@ -34,39 +33,33 @@ int process(jack_nframes_t frames, void*) {
   return 0;
 }
 
-std::string parse(const std::string& line) {
-  std::istringstream words(line);
-  std::string what, event;
-  unsigned number = 0;
-  words >> what;
-  if (what == "raw") {
-    while (words >> std::hex >> number && event.size() < 255) event += static_cast<char>(number);
-  } else if ((what == "on" || what == "off") && words >> number) {
-    event = {what == "on" ? '\x90' : '\x80', static_cast<char>(number),
-             what == "on" ? '\x64' : '\0'};
-  }
-  return event;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   jack_client_t* client = jack_client_open(argc > 1 ? argv[1] : "keys", JackNoStartServer, nullptr);
-  if (!client) {
-    std::cerr << "jack_midi_source: no JACK server\n";
-    return 1;
-  }
   pending = jack_ringbuffer_create(4096);
-  out = jack_port_register(client, "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
-  jack_set_process_callback(client, process, nullptr);
-  if (!out || jack_activate(client) != 0) {
-    std::cerr << "jack_midi_source: cannot open a MIDI port\n";
+  out = client ? jack_port_register(client, "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0)
+               : nullptr;
+  if (!out || jack_set_process_callback(client, process, nullptr) != 0 ||
+      jack_activate(client) != 0) {
+    std::cerr << "jack_midi_source: "
+              << (client ? "cannot open a MIDI port\n" : "no JACK server\n");
     return 1;
   }
   std::cout << "ready" << std::endl;
   int sent = 0;
   for (std::string line; std::getline(std::cin, line);) {
-    const std::string event = parse(line);
+    std::istringstream words(line);
+    std::string what, event;
+    unsigned number = 0;
+    words >> what;
+    while (what == "raw" && words >> std::hex >> number && event.size() < 255) {
+      event += static_cast<char>(number);
+    }
+    if ((what == "on" || what == "off") && words >> number) {
+      event = {what == "on" ? '\x90' : '\x80', static_cast<char>(number),
+               what == "on" ? '\x64' : '\0'};
+    }
     if (event.empty()) continue;
     jack_ringbuffer_write(pending, (static_cast<char>(event.size()) + event).data(),
                           event.size() + 1);
