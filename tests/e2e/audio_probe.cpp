@@ -38,16 +38,12 @@ int main(int argc, char** argv) {
   if (mode == "rms") {
     double sum = 0;
     for (double v : x) sum += v * v;
-    std::printf("%.6f\n", x.empty() ? 0.0 : std::sqrt(sum / x.size()));
-    return 0;
+    return std::printf("%.6f\n", x.empty() ? 0.0 : std::sqrt(sum / x.size())) < 0;
   }
   const double f = std::stod(argv[3]), semitone = std::pow(2.0, 1.0 / 12);
   // Blocks of 100 ms, long enough to separate semitones at 55 Hz; the last half second.
   constexpr size_t block = 4410, tail = 22050;
-  if (x.size() < block + tail) {
-    std::printf("0 0 1\n");
-    return 0;
-  }
+  if (x.size() < block + tail) return std::printf("0 0 1\n") < 0;
   double peak = 0, peakRatio = 0, tailPower = 0;
   for (size_t b = 0; b + block <= x.size(); b += block / 2) {
     const double p = goertzel(x, b, block, f);
