@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QTemporaryDir>
-#include <utility>
 
 #include "platform/files/qt_picture_files.h"
 #include "tests/files/file_bytes.h"
@@ -10,21 +9,6 @@
 
 namespace quavix {
 namespace {
-
-// The shipped pictures decode at their size; the three cards carry the staff's black lines.
-TEST(ShippedPictures, DecodeAtTheirSizeWithTheStaffLines) {
-  for (const auto& [file, size] : {std::pair{"card.bmp", 80},
-                                   {"wode.bmp", 80},
-                                   {"wodedi.bmp", 80},
-                                   {"note_up.png", 32},
-                                   {"note_down.png", 32}}) {
-    const auto picture = QtPictureFiles().load(file);
-    ASSERT_TRUE(picture && picture->width == size && picture->height == size) << file;
-    for (int y = 26; y <= 50 && size == 80; y += 6) {
-      EXPECT_EQ(picture->pixels[y * size + 40], 0xFF000000) << file << " line " << y;
-    }
-  }
-}
 
 // Pictures of the same names in the working directory: the clef pictures are read from there,
 // the window's own pictures never. A FIFO, and a picture far larger than a card (a few bytes of
