@@ -32,6 +32,7 @@ TEST_F(RecordedGame, AScriptedTestGivesExactFiguresConfusionsTimesAndOneGame) {
     clock.steady = 1000 + 60'000 * minute;
     velmora.Timer2_Timer();
   }
+  clock.steady = 200'000;  // the game's length is taken at its end, not at the stop
   velmora.Command1_MouseDown(5, 1, 0, 0, 0);  // the time is up: not judged
   velmora.Command3_Click();
   Statistics expected;
@@ -55,6 +56,7 @@ TEST_F(RecordedGame, AStoppedGameIsKeptThoughClearedWhileItRan) {
   clock.steady = 2500;
   velmora.Command1_MouseDown(16, 1, 0, 0, 0);  // +10 at weight 20
   velmora.Command3_Click();
+  clock.steady = 9000;
   velmora.Form_Unload();
   Statistics expected;
   expected.notes[0][15] = {0, 1, 0, 0, 2000, 0, {}};
