@@ -36,7 +36,7 @@ TEST(SettingsFile, AWrongValueKeepsItsDefaultAndASaveReplacesTheFile) {
        {.switchedOffMidiInputs = names}},
       {"[keys]\noctave=0\n[midi]\necho=false\n", noEcho},
       {"[keys]\noctave=6\n[midi]\necho=FALSE\n", noEcho},
-      {"[keys]\noctave=4.5\n[midi]\necho=false\n", noEcho}};
+      {"[keys]\noctave=2.5\n[midi]\necho=false\n", noEcho}};
   int round = 0;
   for (const auto& [bytes, expected] : cases) {
     std::filesystem::remove(path);
