@@ -23,7 +23,6 @@ TEST(DataFiles, WorkingDirectoryThenTheSetsFolderInstalledFirst) {
   // The set, the folders holding the file, what is found.
   const std::tuple<const char*, std::vector<const char*>, fs::path> cases[] = {
       {"", {"source"}, root / "source/x.wav"},
-      {"", {}, "x.wav"},
       {"en", {"cwd", "installed/en"}, "x.wav"},
       {"en", {"installed", "installed/en", "source/en"}, root / "installed/en/x.wav"},
       {"en", {"installed", "source/en"}, root / "source/en/x.wav"},

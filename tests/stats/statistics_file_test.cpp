@@ -35,7 +35,6 @@ TEST(StatisticsFile, AnUnusableFileIsSetAsideAndANewerOneLeftAlone) {
   const std::string unusable[] = {
       "",
       whole.substr(0, whole.size() / 2),
-      "[1, 2]",
       R"({"version": 0})",
       R"({"version": 1, "notes": [{"clef": 2, "note": 3}]})",
       R"({"version": 1, "notes": [{"clef": 0, "note": 3, "shown": -1}]})",
