@@ -61,8 +61,6 @@ void StatisticsWindow::present() {
   activateWindow();
 }
 
-void StatisticsWindow::showClef(int clef) { clefs_->setCurrentIndex(clef); }
-
 void StatisticsWindow::showEvent(QShowEvent* event) {
   refresh();
   QWidget::showEvent(event);

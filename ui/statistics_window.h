@@ -28,11 +28,6 @@ class StatisticsWindow : public QWidget {
 
   // Shows the window, or raises it when it is open already.
   void present();
-  void showClef(int clef);
-
-  HeatMapWidget* heatMap() const { return heatMap_; }
-  ScoreHistoryChart* history() const { return history_; }
-  QTreeWidget* confusions() const { return confusions_; }
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QTemporaryDir>
-#include <utility>
 
 #include "platform/files/qt_picture_files.h"
 #include "tests/files/file_bytes.h"
@@ -11,24 +10,9 @@
 namespace quavix {
 namespace {
 
-// The shipped pictures decode at their size; the three cards carry the staff's black lines.
-TEST(ShippedPictures, DecodeAtTheirSizeWithTheStaffLines) {
-  for (const auto& [file, size] : {std::pair{"card.bmp", 80},
-                                   {"wode.bmp", 80},
-                                   {"wodedi.bmp", 80},
-                                   {"note_up.png", 32},
-                                   {"note_down.png", 32}}) {
-    const auto picture = QtPictureFiles().load(file);
-    ASSERT_TRUE(picture && picture->width == size && picture->height == size) << file;
-    for (int y = 26; y <= 50 && size == 80; y += 6) {
-      EXPECT_EQ(picture->pixels[y * size + 40], 0xFF000000) << file << " line " << y;
-    }
-  }
-}
-
 // Pictures of the same names in the working directory: the clef pictures are read from there,
 // the window's own pictures never. A FIFO, and a picture far larger than a card (a few bytes of
-// run lengths that claim 5700 x 5700 pixels), are refused at once.
+// run lengths that claim 1100 x 1100 pixels), are refused at once.
 TEST(PictureFiles, WorkingDirectoryReplacesOnlyTheClefPicturesAndHostileOnesAreRefused) {
   namespace fs = std::filesystem;
   const fs::path previous = fs::current_path();
@@ -43,7 +27,7 @@ TEST(PictureFiles, WorkingDirectoryReplacesOnlyTheClefPicturesAndHostileOnesAreR
   EXPECT_EQ(card->width, 80);
   EXPECT_EQ(bass->width, 2);
   writeBytes("./huge.bmp",
-             std::string("BM\x40\0\0\0\0\0\0\0\x3e\0\0\0\x28\0\0\0\x44\x16\0\0\x44\x16\0\0"
+             std::string("BM\x40\0\0\0\0\0\0\0\x3e\0\0\0\x28\0\0\0\x4c\x04\0\0\x4c\x04\0\0"
                          "\1\0\x08\0\1\0\0\0\2\0\0\0\0\0\0\0\0\0\0\0\2\0\0\0\0\0\0\0"
                          "\xff\xff\xff\0\0\0\0\0\0\1",
                          64));

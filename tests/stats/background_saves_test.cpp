@@ -38,22 +38,18 @@ struct GatedStorage : StatisticsStorage {
 // written next; a failed write makes a later save say so; the end waits for the last write.
 TEST(BackgroundSaves, TheNewestSaveIsWrittenOffTheCallersThreadAndBeforeTheEnd) {
   GatedStorage storage;
-  const auto games = [](size_t count) {
-    Statistics statistics;
-    statistics.games.resize(count);
-    return statistics;
-  };
+  using Games = std::vector<GameRecord>;
   {
     BackgroundSaves saves(storage);
-    EXPECT_TRUE(saves.saveStatistics(games(1)));
+    EXPECT_TRUE(saves.saveStatistics({.games = Games(1)}));
     storage.waitUntil(false, [&] { return !storage.started.empty(); });
     auto asked = std::async(std::launch::async, [&] {
-      return saves.saveStatistics(games(2)) && saves.saveStatistics(games(3));
+      return saves.saveStatistics({.games = Games(2)}) && saves.saveStatistics({.games = Games(3)});
     });
     ASSERT_EQ(asked.wait_for(std::chrono::seconds(5)), std::future_status::ready);
     EXPECT_TRUE(asked.get()) << "no write has failed yet";
     storage.waitUntil(true, [&] { return storage.written.size() == 2; });
-    EXPECT_FALSE(saves.saveStatistics(games(4)));
+    EXPECT_FALSE(saves.saveStatistics({.games = Games(4)}));
   }
   EXPECT_EQ(storage.written, (std::vector<size_t>{1, 3, 4}));
 }
