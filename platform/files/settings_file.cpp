@@ -25,6 +25,7 @@ constexpr char kLanguage[] = "interface/language";
 constexpr char kMidiEcho[] = "midi/echo";
 constexpr char kSwitchedOffMidiInputs[] = "midi/switchedOffInputs";
 constexpr char kComputerKeyOctave[] = "keys/octave";
+constexpr char kTransposition[] = "input/transposition";
 // Far above what the settings take; keeps a stray huge file from being read whole.
 constexpr std::uint64_t kMaxSettingsBytes = 1024 * 1024;
 
@@ -50,14 +51,17 @@ class SettingsText {
     return ignoring(key, "not true or false", fallback);
   }
 
-  Language readLanguage(Language fallback) const {
-    const auto value = text(kLanguage);
+  // One of the rows' codes, read as that row's `choice`.
+  template <typename Row, typename T>
+  T readCode(const char* key, std::span<const Row> rows, T Row::*choice, T fallback) const {
+    const auto value = text(key);
     if (!value) return fallback;
-    if (const auto language = languageOfCode(*value)) return *language;
     std::string known;
-    for (const LanguageInfo& info : languages())
-      known += (known.empty() ? "" : " or ") + std::string(info.code);
-    return ignoring(kLanguage, "not " + known, fallback);
+    for (const auto& row : rows) {
+      if (row.code == *value) return row.*choice;
+      known += (known.empty() ? "" : " or ") + std::string(row.code);
+    }
+    return ignoring(key, "not " + known, fallback);
   }
 
   int readInt(const char* key, int lowest, int highest, int fallback) const {
@@ -103,11 +107,14 @@ PlayerSettings SettingsFile::loadSettings() {
   }
   const SettingsText file(path_, {bytes.data(), bytes.size()});
   settings.backgroundMusic = file.readBool(kBackgroundMusic, settings.backgroundMusic);
-  settings.language = file.readLanguage(settings.language);
+  settings.language =
+      file.readCode(kLanguage, languages(), &LanguageInfo::language, settings.language);
   settings.midiEcho = file.readBool(kMidiEcho, settings.midiEcho);
   settings.switchedOffMidiInputs = splitIniList(file.text(kSwitchedOffMidiInputs).value_or(""));
   settings.computerKeyOctave = file.readInt(kComputerKeyOctave, kLowestKeyOctave, kHighestKeyOctave,
                                             settings.computerKeyOctave);
+  settings.transposition = file.readCode(kTransposition, transpositions(),
+                                         &TranspositionInfo::transposition, settings.transposition);
   return settings;
 }
 
@@ -119,6 +126,7 @@ void SettingsFile::saveSettings(const PlayerSettings& settings) {
       {kMidiEcho, yesNo(settings.midiEcho)},
       {kSwitchedOffMidiInputs, joinIniList(settings.switchedOffMidiInputs)},
       {kComputerKeyOctave, std::to_string(settings.computerKeyOctave)},
+      {kTransposition, std::string(transpositionInfo(settings.transposition).code)},
   });
   std::string problem;
   if (!writeFileAtomically(path_, text, problem)) {

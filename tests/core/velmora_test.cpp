@@ -85,6 +85,32 @@ TEST_F(VelmoraTest, ASourceThatGoesOrIsSwitchedOffLetsGoOfItsKeys) {
   EXPECT_EQ(services.sent(), (Words{kMiddleCOn, kMiddleCOff, kMiddleCOn, kMiddleCOff}));
 }
 
+// A MIDI note presses the key of the note written for it; a note-off after the transposition
+// changed still ends the key its note-on pressed.
+TEST_F(VelmoraTest, TranspositionMovesMidiNotesToTheWrittenKey) {
+  struct Row {
+    Transposition transposition;
+    int sounding;
+    uint32_t noteOn;  // of the key pressed; 0 for none
+  };
+  const Row rows[] = {{Transposition::Concert, 60, kMiddleCOn},
+                      {Transposition::BFlat, 58, kMiddleCOn},
+                      {Transposition::EFlat, 51, kMiddleCOn},
+                      {Transposition::F, 53, kMiddleCOn},
+                      {Transposition::OctaveDown, 48, kMiddleCOn},
+                      {Transposition::OctaveDown, 21, 0x0064219D},
+                      {Transposition::BFlat, 87, 0},
+                      {Transposition::OctaveDown, 88, 0}};
+  for (const Row& row : rows) {
+    changed([&](PlayerSettings& s) { s.transposition = row.transposition; });
+    midi(2, {0x90, uint8_t(row.sounding), 100});
+    EXPECT_EQ(services.sent(), row.noteOn ? Words{row.noteOn} : Words{}) << row.sounding;
+    changed([](PlayerSettings& s) { s.transposition = Transposition::Concert; });
+    midi(2, {0x80, uint8_t(row.sounding), 0});
+    EXPECT_EQ(services.sent(), row.noteOn ? Words{row.noteOn - 0x10} : Words{}) << row.sounding;
+  }
+}
+
 // A computer key's release ends the note it pressed, whatever the octave is by then; a held
 // key, octave keys included, presses once.
 TEST_F(VelmoraTest, ComputerKeysPressOnceAndReleaseTheirOwnNote) {

@@ -20,9 +20,12 @@ TEST(SettingsFile, AWrongValueKeepsItsDefaultAndASaveReplacesTheFile) {
   const std::filesystem::path path = dir.filePath("settings.ini").toStdString();
   const std::vector<std::string> names = {
       "a, b", " edge ", "@at", "tab\tand\nline", R"(back\slash "quoted")", "钢琴=1;", "\u00017f"};
-  const PlayerSettings chosen[] = {{}, {false, Language::English, false, kLowestKeyOctave, names}};
+  const PlayerSettings chosen[] = {
+      {}, {false, Language::English, false, kLowestKeyOctave, names, Transposition::OctaveDown}};
   PlayerSettings noEcho;
   noEcho.midiEcho = false;
+  PlayerSettings eFlat;
+  eFlat.transposition = Transposition::EFlat;
   // A list of 2^31 names as Qt serialises it.
   const std::string hugeList = R"(@Variant(\0\0\0\v\x80\0\0\0))";
   const std::pair<std::optional<std::string>, PlayerSettings> cases[] = {
@@ -36,7 +39,9 @@ TEST(SettingsFile, AWrongValueKeepsItsDefaultAndASaveReplacesTheFile) {
        {.switchedOffMidiInputs = names}},
       {"[keys]\noctave=0\n[midi]\necho=false\n", noEcho},
       {"[keys]\noctave=6\n[midi]\necho=FALSE\n", noEcho},
-      {"[keys]\noctave=2.5\n[midi]\necho=false\n", noEcho}};
+      {"[keys]\noctave=2.5\n[midi]\necho=false\n", noEcho},
+      {"[input]\ntransposition=eb\n", eFlat},
+      {"[input]\ntransposition=Bb\n[midi]\necho=false\n", noEcho}};
   int round = 0;
   for (const auto& [bytes, expected] : cases) {
     std::filesystem::remove(path);

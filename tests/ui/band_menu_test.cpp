@@ -23,6 +23,8 @@ class BandMenuTest : public WindowTest {
     QCOMPARE(rig_->services.log, Log{"saveSettings"});
     choose("keys");
     QCOMPARE(rig_->velmora.settings().switchedOffMidiInputs, std::vector<std::string>{"keys"});
+    choose("降 E 调：低大六度（中音萨克斯）");
+    QVERIFY(rig_->services.kept.transposition == Transposition::EFlat);
     QSignalSpy asked(window().bandMenu(), &BandMenu::statisticsRequested);
     choose("统计");
     QCOMPARE(asked.count(), 1);
