@@ -20,10 +20,12 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/interfaces/picture_files.h"
+#include "core/state.h"
 #include "core/translatable.h"
 
 namespace quavix {
@@ -60,7 +62,7 @@ struct Controls {
   // A game runs, or a test whose time is up waits to be closed: Command3 offers to stop.
   bool gameRunning = false;
   bool command4Enabled = false;
-  std::array<Colour, 33> whiteKeyColours{};
+  std::array<Colour, kWhiteKeyCount> whiteKeyColours{};
   bool frame1Enabled = true;
   bool frame2Enabled = true;
   std::array<bool, 3> option1Selected{};
@@ -68,7 +70,7 @@ struct Controls {
   bool text1Visible = true;
   bool text2Visible = true;
   bool label1Visible = false;
-  std::string label2Caption;
+  std::optional<int16_t> label2Score;  // blank until a score is shown
   CardModel picture1;
   std::array<ImageModel, 2> image1;
   bool timer1Enabled = false;

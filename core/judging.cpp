@@ -52,20 +52,21 @@ void judgeWrong(GameState& state, Controls& controls) {
 
 }  // namespace
 
-Judgement judgeWhiteKey(GameState& state, Controls& controls, NoteSamplePlayer& samples, int key) {
+Judgement judgeKey(GameState& state, Controls& controls, NoteSamplePlayer& samples,
+                   layout::KeyRef pressed) {
   if (!pressIsJudged(state, controls)) return Judgement::NotJudged;
+  // A black key is never the answer, and changes no weight.
+  if (pressed.black) {
+    judgeWrong(state, controls);
+    return Judgement::Wrong;
+  }
+  const int key = pressed.index;
   if (key == answerKey(state.currentNote)) {
     judgeCorrect(state, controls, samples, key);
     return Judgement::Right;
   }
   int16_t& weight = currentWeight(state);
   if (weight < kWeightCeiling) ++weight;
-  judgeWrong(state, controls);
-  return Judgement::Wrong;
-}
-
-Judgement judgeBlackKey(GameState& state, Controls& controls) {
-  if (!pressIsJudged(state, controls)) return Judgement::NotJudged;
   judgeWrong(state, controls);
   return Judgement::Wrong;
 }

@@ -12,7 +12,6 @@ namespace {
 
 // Scores below this come only from an altered score file.
 constexpr int kLowestPlayableScore = -50;
-constexpr float kStaffSteps = 19;
 constexpr float kLeftRange = 5000;
 constexpr int kLeftMin = 1000;
 
@@ -48,7 +47,7 @@ void chooseCard(GameState& state, const Controls& controls, RandomSource& random
   const int limit = distanceLimit(score);
   for (;;) {
     random.reseed();
-    state.staffStep = drawInt(random, kStaffSteps);
+    state.staffStep = drawInt(random, float{kStaffStepCount});
     state.noteLeft = static_cast<int16_t>(drawInt(random, kLeftRange) + kLeftMin);
     state.currentClef = drawClef(state, controls, random);
     state.currentNote = static_cast<int16_t>(noteIndex(state.currentClef, state.staffStep));

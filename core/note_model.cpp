@@ -14,12 +14,12 @@ void fillKeyTables(GameState& state) {
   state.blackKeyOffsets = kBlackKeyOffsets;
 }
 
-int whiteKeyMidiNote(const GameState& state, int key) {
-  return kMidiBaseNote + state.whiteKeyOffsets[key];
+int16_t keyOffset(const GameState& state, layout::KeyRef key) {
+  return key.black ? state.blackKeyOffsets.at(key.index) : state.whiteKeyOffsets.at(key.index);
 }
 
-int blackKeyMidiNote(const GameState& state, int key) {
-  return kMidiBaseNote + state.blackKeyOffsets[key];
+int keyMidiNote(const GameState& state, layout::KeyRef key) {
+  return kMidiBaseNote + keyOffset(state, key);
 }
 
 }  // namespace quavix

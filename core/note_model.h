@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "core/state.h"
+#include "core/window_layout.h"
 
 namespace quavix {
 
@@ -19,7 +20,8 @@ void fillKeyTables(GameState& state);
 constexpr int noteIndex(int clef, int staffStep) { return kClefNoteOffset * clef + staffStep; }
 // The white key (index into Command1) that answers note index n.
 constexpr int answerKey(int note) { return 31 - note; }
-int whiteKeyMidiNote(const GameState& state, int key);
-int blackKeyMidiNote(const GameState& state, int key);
+// A key's semitones above F3, and its MIDI note, from the game's key tables.
+int16_t keyOffset(const GameState& state, layout::KeyRef key);
+int keyMidiNote(const GameState& state, layout::KeyRef key);
 
 }  // namespace quavix

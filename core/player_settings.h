@@ -5,12 +5,9 @@
 #include <vector>
 
 #include "core/computer_keys.h"
+#include "core/languages.h"
 
 namespace quavix {
-
-// The interface's language. Chinese is the source of every text, and the default whatever the
-// system's locale says.
-enum class Language : uint8_t { Chinese, English };
 
 // What the player chose in the band's menu, kept between runs. The defaults leave the window
 // exactly as it is without the menu.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "core/controls_model.h"
 #include "core/state.h"
@@ -12,7 +11,6 @@ namespace quavix {
 // Label2 reads this label directly followed by the score.
 inline constexpr char kScoreLabel[] = QUAVIX_TEXT("Velmora", "得分:");
 
-std::string scoreCaption(int16_t score);
 // Label2 shows the active slot's score.
 void showScore(const GameState& state, Controls& controls);
 

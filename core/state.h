@@ -9,6 +9,8 @@ constexpr int kWhiteKeyCount = 33;
 constexpr int kBlackKeyCount = 23;
 constexpr int kNoteIndexCount = 32;
 constexpr int kClefCount = 2;
+// A card's note stands on one of these steps of its staff, from the lowest.
+constexpr int kStaffStepCount = 19;
 constexpr int kScoreSlotCount = 4;
 constexpr int kTestSlot = 3;
 

@@ -8,13 +8,9 @@
 
 namespace quavix {
 
-namespace {
-constexpr int kStaffSteps = 19;
-}
-
 bool clefShowsNote(int clef, int note) {
   const int step = note - kClefNoteOffset * clef;
-  return clef >= 0 && clef < kClefCount && step >= 0 && step < kStaffSteps;
+  return clef >= 0 && clef < kClefCount && step >= 0 && step < kStaffStepCount;
 }
 
 std::vector<Confusion> mostConfused(const Statistics& statistics, int clef, size_t count) {

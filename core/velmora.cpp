@@ -7,6 +7,7 @@
 #include "core/computer_keys.h"
 #include "core/game_control.h"
 #include "core/game_mode.h"
+#include "core/midi_notes.h"
 #include "core/midi_words.h"
 #include "core/note_model.h"
 
@@ -57,23 +58,20 @@ void Velmora::Form_Unload() {
   services_.recorder.closed();
 }
 
-void Velmora::Command1_MouseDown(int index, int, int, int, int) {
-  sendKeyWord(noteOnWord(state_.whiteKeyOffsets.at(index)));
-  recordAnswer(judgeWhiteKey(state_, controls_, services_.sound, index),
-               whiteKeyMidiNote(state_, index));
+void Velmora::Command1_MouseDown(int index, int button, int, int, int) {
+  keyDown(mouseSource(button), {false, index});
 }
 
-void Velmora::Command1_MouseUp(int index, int, int, int, int) {
-  sendKeyWord(noteOffWord(state_.whiteKeyOffsets.at(index)));
+void Velmora::Command1_MouseUp(int index, int button, int, int, int) {
+  keyUp(mouseSource(button), {false, index});
 }
 
-void Velmora::Command2_MouseDown(int index, int, int, int, int) {
-  sendKeyWord(noteOnWord(state_.blackKeyOffsets.at(index)));
-  recordAnswer(judgeBlackKey(state_, controls_), blackKeyMidiNote(state_, index));
+void Velmora::Command2_MouseDown(int index, int button, int, int, int) {
+  keyDown(mouseSource(button), {true, index});
 }
 
-void Velmora::Command2_MouseUp(int index, int, int, int, int) {
-  sendKeyWord(noteOffWord(state_.blackKeyOffsets.at(index)));
+void Velmora::Command2_MouseUp(int index, int button, int, int, int) {
+  keyUp(mouseSource(button), {true, index});
 }
 
 void Velmora::Command3_Click() {
@@ -124,10 +122,6 @@ void Velmora::recordAnswer(Judgement judgement, int pressedPitch) {
                               judgement == Judgement::Right);
 }
 
-void Velmora::sendKeyWord(uint32_t word) {
-  if (!silent_) services_.midi.midiOutShortMsg(midiOutHandle_, word);
-}
-
 void Velmora::changeSettings(const PlayerSettings& settings) {
   if (settings == settings_) return;
   const bool inputsChanged = settings.switchedOffMidiInputs != settings_.switchedOffMidiInputs;
@@ -142,36 +136,26 @@ void Velmora::changeSettings(const PlayerSettings& settings) {
   if (inputsChanged) refreshMidiInputs();
 }
 
-void Velmora::playedKeyDown(int source, layout::KeyRef key) {
-  if (!played_.press(source, key)) return;
-  silent_ = source != kComputerKeys && !settings_.midiEcho;
-  if (silent_) silentKeys_.push_back(key);
-  if (key.black) {
-    Command2_MouseDown(key.index, kLeftButton, 0, 0, 0);
-  } else {
-    Command1_MouseDown(key.index, kLeftButton, 0, 0, 0);
-  }
-  silent_ = false;
+// The note-on goes out before the press is judged.
+void Velmora::keyDown(int source, layout::KeyRef key) {
+  const KeyAction action = keys_.press(source, key, !isMidiSource(source) || settings_.midiEcho);
+  if (!action.run) return;
+  if (action.sound)
+    services_.midi.midiOutShortMsg(midiOutHandle_, noteOnWord(keyOffset(state_, key)));
+  recordAnswer(judgeKey(state_, controls_, services_.sound, key), keyMidiNote(state_, key));
 }
 
-void Velmora::playedKeyUp(int source, layout::KeyRef key) {
-  if (played_.release(source, key)) keyUp(key);
+void Velmora::keyUp(int source, layout::KeyRef key) {
+  const KeyAction action = keys_.release(source, key);
+  if (action.run) keyUp(key, action.sound);
 }
 
-void Velmora::keyUp(layout::KeyRef key) {
-  const auto it = std::find(silentKeys_.begin(), silentKeys_.end(), key);
-  silent_ = it != silentKeys_.end();
-  if (silent_) silentKeys_.erase(it);
-  if (key.black) {
-    Command2_MouseUp(key.index, kLeftButton, 0, 0, 0);
-  } else {
-    Command1_MouseUp(key.index, kLeftButton, 0, 0, 0);
-  }
-  silent_ = false;
+void Velmora::keyUp(layout::KeyRef key, bool sound) {
+  if (sound) services_.midi.midiOutShortMsg(midiOutHandle_, noteOffWord(keyOffset(state_, key)));
 }
 
 void Velmora::letGo(int source) {
-  for (const layout::KeyRef key : played_.releaseAll(source)) keyUp(key);
+  for (const KeyRelease& released : keys_.releaseAll(source)) keyUp(released.key, released.sound);
 }
 
 void Velmora::midiMessage(int source, std::span<const uint8_t> message) {
@@ -185,9 +169,9 @@ void Velmora::midiMessage(int source, std::span<const uint8_t> message) {
   const auto key = keyForNote(play->note);
   if (!key) return;
   if (play->down) {
-    playedKeyDown(source, *key);
+    keyDown(source, *key);
   } else {
-    playedKeyUp(source, *key);
+    keyUp(source, *key);
   }
 }
 
@@ -204,7 +188,11 @@ void Velmora::refreshMidiInputs() {
 }
 
 bool Velmora::computerKeyDown(char key) {
+  for (const auto& [held, note] : computerKeysDown_) {
+    if (held == key) return true;
+  }
   if (const int step = computerKeyOctaveStep(key)) {
+    computerKeysDown_.emplace_back(key, 0);
     PlayerSettings changed = settings_;
     changed.computerKeyOctave =
         std::clamp(settings_.computerKeyOctave + step, kLowestKeyOctave, kHighestKeyOctave);
@@ -213,28 +201,25 @@ bool Velmora::computerKeyDown(char key) {
   }
   const auto note = computerKeyNote(key, settings_.computerKeyOctave);
   if (!note) return false;
-  for (const auto& [held, heldNote] : computerNotes_) {
-    if (held == key) return true;
-  }
-  computerNotes_.emplace_back(key, *note);
-  if (const auto pianoKey = keyForNote(*note)) playedKeyDown(kComputerKeys, *pianoKey);
+  computerKeysDown_.emplace_back(key, *note);
+  if (const auto pianoKey = keyForNote(*note)) keyDown(kComputerKeys, *pianoKey);
   return true;
 }
 
 bool Velmora::computerKeyUp(char key) {
-  for (auto it = computerNotes_.begin(); it != computerNotes_.end(); ++it) {
+  for (auto it = computerKeysDown_.begin(); it != computerKeysDown_.end(); ++it) {
     if (it->first != key) continue;
     // The note it pressed, whatever the octave is now.
     const int note = it->second;
-    computerNotes_.erase(it);
-    if (const auto pianoKey = keyForNote(note)) playedKeyUp(kComputerKeys, *pianoKey);
+    computerKeysDown_.erase(it);
+    if (const auto pianoKey = keyForNote(note)) keyUp(kComputerKeys, *pianoKey);
     return true;
   }
   return isPianoComputerKey(key);
 }
 
 void Velmora::releaseComputerKeys() {
-  computerNotes_.clear();
+  computerKeysDown_.clear();
   letGo(kComputerKeys);
 }
 

@@ -15,8 +15,8 @@
 #include "core/interfaces/settings_store.h"
 #include "core/interfaces/sound_system.h"
 #include "core/judging.h"
+#include "core/key_router.h"
 #include "core/mouse_codes.h"
-#include "core/played_keys.h"
 #include "core/player_settings.h"
 #include "core/state.h"
 
@@ -59,14 +59,15 @@ class Velmora {
   // The band's menu: the player's settings, kept at once.
   void changeSettings(const PlayerSettings& settings);
 
-  // Keys played on an instrument go to the key handlers above, once per key however many
-  // sources hold it. A MIDI message from input `source`, on this thread:
+  // Every press and release, from the mouse or an instrument, goes through the key router,
+  // which runs a key's handler once however many sources hold it. A MIDI message from input
+  // `source`, on this thread:
   void midiMessage(int source, std::span<const uint8_t> message);
   // Looks for MIDI inputs that came or went; a source that goes lets go of its keys.
   void refreshMidiInputs();
   std::vector<MidiSource> midiSources() const { return services_.midiInput.sources(); }
-  // A computer key by its lower-case character, auto-repeats left out. True when it plays a
-  // key or shifts the octave.
+  // A computer key by the lower-case character it types on a US layout, wherever the player's
+  // layout puts it, auto-repeats left out. True when it plays a key or shifts the octave.
   bool computerKeyDown(char key);
   bool computerKeyUp(char key);
   // As when the window loses the keyboard, whose releases then go elsewhere.
@@ -76,8 +77,8 @@ class Velmora {
   const Controls& controls() const { return controls_; }
   const PlayerSettings& settings() const { return settings_; }
   bool unloaded() const { return unloaded_; }
-  // The keys held on instruments, for the view to draw pressed.
-  const HeldKeys& playedKeys() const { return played_; }
+  // Who holds which key, for the view to draw them pressed and to send the mouse's releases.
+  const KeyRouter& keys() const { return keys_; }
 
  private:
   // Every way a game ends tells the recorder, which ignores an end it already heard.
@@ -88,21 +89,17 @@ class Velmora {
   GameState state_;
   Controls controls_;
   PlayerSettings settings_;
-  void sendKeyWord(uint32_t word);
-  void playedKeyDown(int source, layout::KeyRef key);
-  void playedKeyUp(int source, layout::KeyRef key);
-  // The release of a key that no source holds any more.
-  void keyUp(layout::KeyRef key);
+  void keyDown(int source, layout::KeyRef key);
+  void keyUp(int source, layout::KeyRef key);
+  void keyUp(layout::KeyRef key, bool sound);
   void letGo(int source);
 
   uint32_t midiOutHandle_ = 0;
   bool unloaded_ = false;
-  HeldKeys played_;
+  KeyRouter keys_;
   std::vector<int> listenedSources_;
-  // Keys whose press did not sound, so that their release does not either.
-  std::vector<layout::KeyRef> silentKeys_;
-  bool silent_ = false;  // while a key handler runs for an unechoed MIDI key
-  std::vector<std::pair<char, int>> computerNotes_;  // held computer keys and their notes
+  // Held computer keys and the notes they pressed; 0 for the octave keys.
+  std::vector<std::pair<char, int>> computerKeysDown_;
 };
 
 }  // namespace quavix

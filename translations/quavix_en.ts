@@ -82,6 +82,10 @@
         <source>统计</source>
         <translation>Statistics</translation>
     </message>
+    <message>
+        <source>其他程序接到 Quavix 的 MIDI</source>
+        <translation>Other programs connected to Quavix</translation>
+    </message>
 </context>
 <context>
     <name>quavix::HeatMapWidget</name>

@@ -32,7 +32,9 @@ void BandMenu::addInstrumentEntries() {
   const auto sources = velmora_.midiSources();
   if (sources.empty()) addAction(tr("未找到 MIDI 输入"))->setEnabled(false);
   for (const MidiSource& source : sources) {
-    QAction* action = addAction(QString::fromStdString(source.name));
+    // Other programs send to the game's own port; it is no device of its own.
+    QAction* action = addAction(source.ownPort ? tr("其他程序接到 Quavix 的 MIDI")
+                                               : QString::fromStdString(source.name));
     action->setCheckable(true);
     action->setChecked(source.connected);
     connect(action, &QAction::toggled, this, [this, name = source.name](bool on) {
@@ -74,14 +76,13 @@ void BandMenu::addToggle(const QString& text, bool PlayerSettings::*setting) {
 
 void BandMenu::addLanguages() {
   auto* group = new QActionGroup(addSeparator());
-  const std::pair<Language, QString> languages[] = {{Language::Chinese, QStringLiteral("中文")},
-                                                    {Language::English, QStringLiteral("English")}};
-  for (const auto& [language, name] : languages) {
-    QAction* action = addAction(name);
+  for (const LanguageInfo& info : languages()) {
+    const Language language = info.language;
+    QAction* action = addAction(QString::fromUtf8(info.name.data(), qsizetype(info.name.size())));
     action->setCheckable(true);
     action->setChecked(velmora_.settings().language == language);
     group->addAction(action);
-    connect(action, &QAction::triggered, this, [this, language = language] {
+    connect(action, &QAction::triggered, this, [this, language] {
       change([language](PlayerSettings& settings) { settings.language = language; });
     });
   }

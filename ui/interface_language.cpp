@@ -1,16 +1,10 @@
 #include "ui/interface_language.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <iostream>
 
 namespace quavix {
-
-namespace {
-
-// Built from translations/quavix_en.ts into the program's resources.
-constexpr char kEnglishTranslation[] = ":/i18n/quavix_en.qm";
-
-}  // namespace
 
 InterfaceLanguage::~InterfaceLanguage() {
   if (installed_) QCoreApplication::removeTranslator(&translator_);
@@ -23,9 +17,11 @@ void InterfaceLanguage::use(Language language) {
     QCoreApplication::removeTranslator(&translator_);
     installed_ = false;
   }
-  if (language == Language::Chinese) return;
-  if (!translator_.load(QString::fromLatin1(kEnglishTranslation))) {
-    std::cerr << "quavix: cannot load the English translation " << kEnglishTranslation
+  const auto row = std::ranges::find(table_, language, &LanguageInfo::language);
+  if (row == table_.end() || row->translation.empty()) return;
+  const std::string_view file = row->translation;
+  if (!translator_.load(QString::fromUtf8(file.data(), qsizetype(file.size())))) {
+    std::cerr << "quavix: cannot load the translation " << file
               << "; the window stays in Chinese\n";
     return;
   }

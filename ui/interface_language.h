@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QTranslator>
+#include <span>
 
-#include "core/player_settings.h"
+#include "core/languages.h"
 
 namespace quavix {
 
@@ -10,7 +11,10 @@ namespace quavix {
 // Installing or removing it sends every widget a LanguageChange event.
 class InterfaceLanguage {
  public:
+  explicit InterfaceLanguage(std::span<const LanguageInfo> table = languages()) : table_(table) {}
   ~InterfaceLanguage();
+  InterfaceLanguage(const InterfaceLanguage&) = delete;
+  InterfaceLanguage& operator=(const InterfaceLanguage&) = delete;
 
   // A translation that can't be loaded leaves the interface in Chinese, with a line on stderr.
   void use(Language language);
@@ -18,6 +22,7 @@ class InterfaceLanguage {
   Language chosen() const { return chosen_; }
 
  private:
+  std::span<const LanguageInfo> table_;
   QTranslator translator_;
   Language chosen_ = Language::Chinese;
   bool installed_ = false;

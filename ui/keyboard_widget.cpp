@@ -22,6 +22,8 @@ QRect pixelRect(const layout::TwipRect& r) {
   return QRect(toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height));
 }
 
+int heldIndex(layout::KeyRef key) { return key.black ? kWhiteKeyCount + key.index : key.index; }
+
 layout::TwipRect keyRect(layout::KeyRef key) {
   return key.black ? layout::blackKeyRect(key.index) : layout::whiteKeyRect(key.index);
 }
@@ -77,9 +79,14 @@ void KeyboardWidget::setWhiteKeyColours(const std::array<Colour, kWhiteKeyCount>
   update();
 }
 
-void KeyboardWidget::setPlayedKeys(const HeldKeys& played) {
-  if (played == played_) return;
-  played_ = played;
+void KeyboardWidget::setHeldKeys(const KeyRouter& keys) {
+  decltype(held_) held{};
+  for (const PaintedKey& painted : paintOrder_) {
+    held[heldIndex(painted.key)] = keys.isHeld(painted.key);
+  }
+  mouseKey_ = keys.mouseKey();
+  if (held == held_) return;
+  held_ = held;
   update();
 }
 
@@ -93,7 +100,7 @@ void KeyboardWidget::paintEvent(QPaintEvent*) {
 
 void KeyboardWidget::paintKey(QPainter& p, const PaintedKey& painted) const {
   const QRect r = painted.rect;
-  const bool held = captured_ == painted.key || played_.isHeld(painted.key);
+  const bool held = held_[heldIndex(painted.key)];
   if (painted.key.black) {
     p.fillRect(r, held ? QColor(70, 70, 70) : Qt::black);
     // A lighter front edge, as the key's top face ends.
@@ -121,26 +128,22 @@ QPoint KeyboardWidget::twipsInKey(layout::KeyRef key, QPointF local) const {
 void KeyboardWidget::mousePressEvent(QMouseEvent* event) {
   const int button = buttonCode(event->button());
   if (button == 0) return;
-  if (!captured_) {
+  std::optional<layout::KeyRef> key = mouseKey_;
+  if (!key) {
     const QPoint at = toWindowTwips(event->position());
-    captured_ = layout::keyAt(at.x(), at.y());
-    if (!captured_) return;
+    key = layout::keyAt(at.x(), at.y());
+    if (!key) return;
   }
-  held_ |= event->button();
-  update();
-  const QPoint inKey = twipsInKey(*captured_, event->position());
-  emit keyPressed(*captured_, button, shiftCode(event->modifiers()), inKey.x(), inKey.y());
+  const QPoint inKey = twipsInKey(*key, event->position());
+  emit keyPressed(*key, button, shiftCode(event->modifiers()), inKey.x(), inKey.y());
 }
 
+// Only a button that pressed the key releases it; the handlers know which.
 void KeyboardWidget::mouseReleaseEvent(QMouseEvent* event) {
-  if (!captured_ || !(held_ & event->button())) return;
-  const layout::KeyRef key = *captured_;
-  held_ &= ~event->button();
-  if (!held_) captured_.reset();
-  update();
-  const QPoint inKey = twipsInKey(key, event->position());
-  emit keyReleased(key, buttonCode(event->button()), shiftCode(event->modifiers()), inKey.x(),
-                   inKey.y());
+  const int button = buttonCode(event->button());
+  if (!mouseKey_ || button == 0) return;
+  const QPoint inKey = twipsInKey(*mouseKey_, event->position());
+  emit keyReleased(*mouseKey_, button, shiftCode(event->modifiers()), inKey.x(), inKey.y());
 }
 
 }  // namespace quavix

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/controls_model.h"
-#include "core/played_keys.h"
+#include "core/key_router.h"
 #include "core/state.h"
 #include "core/window_layout.h"
 
@@ -15,7 +15,7 @@ namespace quavix {
 
 // The 56 keys of the piano, Command1 white and Command2 black, as one widget: it draws them
 // from the layout and the white keys' colours, and sends a press to the key drawn on top there.
-// Like a button holding the mouse, the key that took a press gets every press and release until
+// Like a button holding the mouse, the key the mouse holds gets every press and release until
 // all buttons are up, wherever the pointer goes.
 class KeyboardWidget : public QWidget {
   Q_OBJECT
@@ -24,8 +24,8 @@ class KeyboardWidget : public QWidget {
   explicit KeyboardWidget(QWidget* parent);
 
   void setWhiteKeyColours(const std::array<Colour, kWhiteKeyCount>& colours);
-  // The keys held on instruments are drawn pressed, as the one the mouse holds.
-  void setPlayedKeys(const HeldKeys& played);
+  // Held keys are drawn pressed, whoever holds them.
+  void setHeldKeys(const KeyRouter& keys);
 
  signals:
   // x and y are in twips from the key's top-left corner; button and shift as Velmora takes them.
@@ -50,9 +50,8 @@ class KeyboardWidget : public QWidget {
 
   std::vector<PaintedKey> paintOrder_;  // bottom to top
   std::array<Colour, kWhiteKeyCount> whiteColours_{};
-  HeldKeys played_;
-  std::optional<layout::KeyRef> captured_;
-  Qt::MouseButtons held_;
+  std::array<bool, kWhiteKeyCount + kBlackKeyCount> held_{};
+  std::optional<layout::KeyRef> mouseKey_;
 };
 
 }  // namespace quavix

@@ -13,12 +13,9 @@ QString shownText(std::string_view text) {
   return QCoreApplication::translate(kTextContext, std::string(text).c_str());
 }
 
-QString shownScoreCaption(std::string_view caption) {
-  constexpr std::string_view label = kScoreLabel;
-  if (!caption.starts_with(label)) return shownText(caption);
-  caption.remove_prefix(label.size());
-  return shownText(label) +
-         QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+QString shownScoreCaption(std::optional<int16_t> score) {
+  if (!score) return {};
+  return shownText(kScoreLabel) + QString::number(*score);
 }
 
 }  // namespace quavix

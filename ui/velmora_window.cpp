@@ -14,6 +14,7 @@
 #include "ui/band_menu.h"
 #include "ui/card_widget.h"
 #include "ui/colours.h"
+#include "ui/computer_key_event.h"
 #include "ui/control_widgets.h"
 #include "ui/keyboard_widget.h"
 #include "ui/shown_text.h"
@@ -37,15 +38,6 @@ QImage readShippedImage(std::string_view name) {
   QImage image = readBuiltInImage(name);
   if (image.isNull()) std::cerr << "quavix: cannot read the picture " << name << '\n';
   return image;
-}
-
-// The character a computer key types on its own; 0 for a key with Ctrl, Alt or Meta, which
-// belongs to the desktop's shortcuts.
-char pianoCharacter(const QKeyEvent& event) {
-  if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return 0;
-  const int key = event.key();
-  if (key <= 0x20 || key >= 0x7F) return 0;
-  return static_cast<char>(key >= 'A' && key <= 'Z' ? key - 'A' + 'a' : key);
 }
 
 QPoint pixelPosition(int leftTwips, int topTwips) {
@@ -155,23 +147,15 @@ void VelmoraWindow::run(Handler handler) {
 void VelmoraWindow::connectHandlers() {
   connect(keyboard_, &KeyboardWidget::keyPressed, this,
           [this](layout::KeyRef key, int button, int shift, int x, int y) {
-            run([&] {
-              if (key.black) {
-                velmora_.Command2_MouseDown(key.index, button, shift, x, y);
-              } else {
-                velmora_.Command1_MouseDown(key.index, button, shift, x, y);
-              }
-            });
+            const auto handler =
+                key.black ? &Velmora::Command2_MouseDown : &Velmora::Command1_MouseDown;
+            run([&] { (velmora_.*handler)(key.index, button, shift, x, y); });
           });
   connect(keyboard_, &KeyboardWidget::keyReleased, this,
           [this](layout::KeyRef key, int button, int shift, int x, int y) {
-            run([&] {
-              if (key.black) {
-                velmora_.Command2_MouseUp(key.index, button, shift, x, y);
-              } else {
-                velmora_.Command1_MouseUp(key.index, button, shift, x, y);
-              }
-            });
+            const auto handler =
+                key.black ? &Velmora::Command2_MouseUp : &Velmora::Command1_MouseUp;
+            run([&] { (velmora_.*handler)(key.index, button, shift, x, y); });
           });
   connect(command3_, &QAbstractButton::clicked, this,
           [this] { run([this] { velmora_.Command3_Click(); }); });
@@ -204,10 +188,10 @@ void VelmoraWindow::mirror() {
   };
 
   language_.use(velmora_.settings().language);
-  if (changed(&Controls::gameRunning) || changed(&Controls::label2Caption)) showCaptions(now);
+  if (changed(&Controls::gameRunning) || changed(&Controls::label2Score)) showCaptions(now);
   if (changed(&Controls::command4Enabled)) command4_->setEnabled(now.command4Enabled);
   if (changed(&Controls::whiteKeyColours)) keyboard_->setWhiteKeyColours(now.whiteKeyColours);
-  keyboard_->setPlayedKeys(velmora_.playedKeys());
+  keyboard_->setHeldKeys(velmora_.keys());
   if (changed(&Controls::frame1Enabled)) frame1_->setEnabled(now.frame1Enabled);
   if (changed(&Controls::frame2Enabled)) frame2_->setEnabled(now.frame2Enabled);
   if (changed(&Controls::option1Selected)) {
@@ -246,7 +230,7 @@ void VelmoraWindow::mirror() {
 
 void VelmoraWindow::showCaptions(const Controls& now) {
   command3_->setText(shownText(command3Caption(now)));
-  label2_->setText(shownScoreCaption(now.label2Caption));
+  label2_->setText(shownScoreCaption(now.label2Score));
 }
 
 void VelmoraWindow::showTexts() {
@@ -278,7 +262,7 @@ void VelmoraWindow::playMidi(int source, const std::vector<uint8_t>& message) {
 }
 
 void VelmoraWindow::keyPressEvent(QKeyEvent* event) {
-  const char key = pianoCharacter(*event);
+  const char key = pianoKeyOfPress(*event);
   bool played = false;
   // A held key's repeats are no new presses.
   if (event->isAutoRepeat()) {
@@ -290,7 +274,7 @@ void VelmoraWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void VelmoraWindow::keyReleaseEvent(QKeyEvent* event) {
-  const char key = pianoCharacter(*event);
+  const char key = pianoKeyOfRelease(*event);
   bool played = false;
   if (key != 0 && !event->isAutoRepeat()) run([&] { played = velmora_.computerKeyUp(key); });
   if (!played) QWidget::keyReleaseEvent(event);

@@ -24,7 +24,7 @@
 #include "bench/latency/heard_output.h"
 #include "core/midi_words.h"
 #include "core/note_model.h"
-#include "core/played_keys.h"
+#include "core/midi_notes.h"
 #include "platform/midi_input/rtmidi_input.h"
 #include "platform/sound/audio_device.h"
 #include "platform/sound/audio_format.h"

@@ -10,6 +10,7 @@ struct MidiSource {
   int id = 0;  // what its messages come with; >= 1, never reused while the program runs
   std::string name;
   bool connected = false;  // false while the player has switched it off
+  bool ownPort = false;    // the game's own port, which other programs send to
   bool operator==(const MidiSource&) const = default;
 };
 

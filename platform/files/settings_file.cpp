@@ -1,10 +1,20 @@
 #include "platform/files/settings_file.h"
 
-#include <QSettings>
 #include <QStandardPaths>
+#include <algorithm>
 #include <array>
+#include <cctype>
+#include <charconv>
 #include <iostream>
+#include <map>
+#include <optional>
+#include <system_error>
 #include <utility>
+#include <vector>
+
+#include "platform/files/atomic_write.h"
+#include "platform/files/ini_text.h"
+#include "platform/files/regular_file.h"
 
 namespace quavix {
 
@@ -12,69 +22,69 @@ namespace {
 
 constexpr char kBackgroundMusic[] = "sound/backgroundMusic";
 constexpr char kLanguage[] = "interface/language";
-constexpr std::array<std::pair<Language, const char*>, 2> kLanguageNames = {
-    {{Language::Chinese, "zh"}, {Language::English, "en"}}};
 constexpr char kMidiEcho[] = "midi/echo";
 constexpr char kSwitchedOffMidiInputs[] = "midi/switchedOffInputs";
 constexpr char kComputerKeyOctave[] = "keys/octave";
+// Far above what the settings take; keeps a stray huge file from being read whole.
+constexpr std::uint64_t kMaxSettingsBytes = 1024 * 1024;
 
-QString qPath(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
+// The file's values; one that can't be used keeps its default and costs a line on stderr.
+class SettingsText {
+ public:
+  SettingsText(const std::filesystem::path& path, std::string_view text)
+      : path_(path), values_(readIniValues(text)) {}
 
-// A value of the wrong type keeps the default rather than turning into false or 0.
-bool readBool(const QSettings& file, const char* key, bool fallback) {
-  const QVariant value = file.value(key);
-  if (!value.isValid()) return fallback;
-  const QString text = value.toString().trimmed().toLower();
-  if (text == QLatin1String("true")) return true;
-  if (text == QLatin1String("false")) return false;
-  std::cerr << "quavix: ignoring the setting " << key << " in " << file.fileName().toStdString()
-            << ": not true or false\n";
-  return fallback;
-}
-
-Language readLanguage(const QSettings& file, Language fallback) {
-  const QVariant value = file.value(kLanguage);
-  if (!value.isValid()) return fallback;
-  const QString text = value.toString().trimmed();
-  for (const auto& [language, name] : kLanguageNames) {
-    if (text == QLatin1String(name)) return language;
+  std::optional<std::string> text(const char* key) const {
+    const auto found = values_.find(key);
+    if (found == values_.end()) return std::nullopt;
+    return found->second;
   }
-  std::cerr << "quavix: ignoring the setting " << kLanguage << " in "
-            << file.fileName().toStdString() << ": not zh or en\n";
-  return fallback;
-}
 
-const char* languageName(Language language) {
-  for (const auto& [known, name] : kLanguageNames) {
-    if (known == language) return name;
+  bool readBool(const char* key, bool fallback) const {
+    const auto value = text(key);
+    if (!value) return fallback;
+    std::string lower = *value;
+    std::ranges::transform(lower, lower.begin(), [](unsigned char c) { return std::tolower(c); });
+    if (lower == "true") return true;
+    if (lower == "false") return false;
+    return ignoring(key, "not true or false", fallback);
   }
-  return kLanguageNames.front().second;
-}
 
-int readInt(const QSettings& file, const char* key, int lowest, int highest, int fallback) {
-  const QVariant value = file.value(key);
-  if (!value.isValid()) return fallback;
-  bool isNumber = false;
-  const int number = value.toString().trimmed().toInt(&isNumber);
-  if (isNumber && number >= lowest && number <= highest) return number;
-  std::cerr << "quavix: ignoring the setting " << key << " in " << file.fileName().toStdString()
-            << ": not a whole number from " << lowest << " to " << highest << '\n';
-  return fallback;
-}
-
-std::vector<std::string> readNames(const QSettings& file, const char* key) {
-  std::vector<std::string> names;
-  for (const QString& name : file.value(key).toStringList()) {
-    if (!name.isEmpty()) names.push_back(name.toStdString());
+  Language readLanguage(Language fallback) const {
+    const auto value = text(kLanguage);
+    if (!value) return fallback;
+    if (const auto language = languageOfCode(*value)) return *language;
+    std::string known;
+    for (const LanguageInfo& info : languages())
+      known += (known.empty() ? "" : " or ") + std::string(info.code);
+    return ignoring(kLanguage, "not " + known, fallback);
   }
-  return names;
-}
 
-QStringList toQStrings(const std::vector<std::string>& names) {
-  QStringList list;
-  for (const std::string& name : names) list.push_back(QString::fromStdString(name));
-  return list;
-}
+  int readInt(const char* key, int lowest, int highest, int fallback) const {
+    const auto value = text(key);
+    if (!value) return fallback;
+    int number = 0;
+    const char* end = value->data() + value->size();
+    const auto [stop, error] = std::from_chars(value->data(), end, number);
+    if (error == std::errc() && stop == end && number >= lowest && number <= highest) {
+      return number;
+    }
+    return ignoring(
+        key, "not a whole number from " + std::to_string(lowest) + " to " + std::to_string(highest),
+        fallback);
+  }
+
+ private:
+  template <typename T>
+  T ignoring(const char* key, const std::string& why, T fallback) const {
+    std::cerr << "quavix: ignoring the setting " << key << " in " << path_.string() << ": " << why
+              << '\n';
+    return fallback;
+  }
+
+  const std::filesystem::path& path_;
+  std::map<std::string, std::string> values_;
+};
 
 }  // namespace
 
@@ -82,33 +92,38 @@ SettingsFile::SettingsFile(std::filesystem::path path) : path_(std::move(path)) 
 
 PlayerSettings SettingsFile::loadSettings() {
   PlayerSettings settings;
-  QSettings file(qPath(path_), QSettings::IniFormat);
-  if (file.status() != QSettings::NoError) {
-    std::cerr << "quavix: cannot read the settings file " << path_.string()
-              << ", using the defaults\n";
+  std::error_code error;
+  if (!std::filesystem::exists(path_, error)) return settings;
+  std::vector<char> bytes;
+  std::string problem;
+  if (!readWholeFile(path_, kMaxSettingsBytes, bytes, problem)) {
+    std::cerr << "quavix: cannot read the settings file " << path_.string() << " (" << problem
+              << "), using the defaults\n";
     return settings;
   }
-  settings.backgroundMusic = readBool(file, kBackgroundMusic, settings.backgroundMusic);
-  settings.language = readLanguage(file, settings.language);
-  settings.midiEcho = readBool(file, kMidiEcho, settings.midiEcho);
-  settings.switchedOffMidiInputs = readNames(file, kSwitchedOffMidiInputs);
-  settings.computerKeyOctave = readInt(file, kComputerKeyOctave, kLowestKeyOctave,
-                                       kHighestKeyOctave, settings.computerKeyOctave);
+  const SettingsText file(path_, {bytes.data(), bytes.size()});
+  settings.backgroundMusic = file.readBool(kBackgroundMusic, settings.backgroundMusic);
+  settings.language = file.readLanguage(settings.language);
+  settings.midiEcho = file.readBool(kMidiEcho, settings.midiEcho);
+  settings.switchedOffMidiInputs = splitIniList(file.text(kSwitchedOffMidiInputs).value_or(""));
+  settings.computerKeyOctave = file.readInt(kComputerKeyOctave, kLowestKeyOctave, kHighestKeyOctave,
+                                            settings.computerKeyOctave);
   return settings;
 }
 
 void SettingsFile::saveSettings(const PlayerSettings& settings) {
-  QSettings file(qPath(path_), QSettings::IniFormat);
-  // A damaged file would otherwise keep its unreadable lines beside the new ones.
-  file.clear();
-  file.setValue(kBackgroundMusic, settings.backgroundMusic);
-  file.setValue(kLanguage, QLatin1String(languageName(settings.language)));
-  file.setValue(kMidiEcho, settings.midiEcho);
-  file.setValue(kSwitchedOffMidiInputs, toQStrings(settings.switchedOffMidiInputs));
-  file.setValue(kComputerKeyOctave, settings.computerKeyOctave);
-  file.sync();
-  if (file.status() != QSettings::NoError) {
-    std::cerr << "quavix: cannot write the settings file " << path_.string() << '\n';
+  const auto yesNo = [](bool on) { return std::string(on ? "true" : "false"); };
+  const std::string text = formatIni({
+      {kBackgroundMusic, yesNo(settings.backgroundMusic)},
+      {kLanguage, std::string(languageInfo(settings.language).code)},
+      {kMidiEcho, yesNo(settings.midiEcho)},
+      {kSwitchedOffMidiInputs, joinIniList(settings.switchedOffMidiInputs)},
+      {kComputerKeyOctave, std::to_string(settings.computerKeyOctave)},
+  });
+  std::string problem;
+  if (!writeFileAtomically(path_, text, problem)) {
+    std::cerr << "quavix: cannot write the settings file " << path_.string() << ": " << problem
+              << '\n';
   }
 }
 

@@ -50,7 +50,7 @@ bool EngineSoundSystem::playNoteSample(std::string_view fileName) {
 }
 
 void EngineSoundSystem::setNoteNameLanguage(Language language) {
-  noteNameSet_ = language == Language::English ? kEnglishNoteNames : std::string_view{};
+  noteNameSet_ = languageInfo(language).noteNames;
 }
 
 }  // namespace quavix

@@ -9,8 +9,6 @@
 namespace quavix {
 
 inline constexpr std::string_view kTuneFileName = "MIDI1084.MID";
-// The data folders' subfolder of the English note names.
-inline constexpr std::string_view kEnglishNoteNames = "en";
 
 // The background tune and the note-name samples, played by the engine. Both files are found
 // with findDataFile(). Each failure is said in one line on stderr, and the game goes on

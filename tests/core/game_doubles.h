@@ -13,6 +13,7 @@
 #include "core/clock_random.h"
 #include "core/game_control.h"
 #include "core/interfaces/game_recorder.h"
+#include "core/judging.h"
 #include "core/note_model.h"
 #include "core/velmora.h"
 
@@ -47,9 +48,9 @@ struct NoRecorder : GameRecorder {
 
 // The window's MIDI output and input, sound, score file and settings, recording what they are
 // asked. Opening and closing MIDI, the sound's calls, the score file's load and save and the
-// settings' save go to one log in order; each MIDI word is kept with the score of `state` at the
-// time it went out. The stored score is `storedScore`; the tune never starts, and the game has to
-// go on without it. Two MIDI keyboards are plugged in; switched off, they disconnect.
+// settings' save go to one log in order. The stored score is `storedScore`; the tune never starts,
+// and the game has to go on without it. Two MIDI keyboards are plugged in; switched off, they
+// disconnect.
 struct RecordingServices : MidiOutput, SoundSystem, ScoreStorage, SettingsStore, MidiInput {
   static constexpr uint32_t kHandle = 42;
 
@@ -57,8 +58,6 @@ struct RecordingServices : MidiOutput, SoundSystem, ScoreStorage, SettingsStore,
 
   std::vector<std::string> log;
   std::vector<uint32_t> words;  // a word sent to another handle is kept as 0, which no test expects
-  std::vector<int> scoreAtWord;
-  const GameState* state = nullptr;
   std::vector<bool> musicOn;
   int16_t storedScore = 50;
   PlayerSettings kept;
@@ -72,7 +71,6 @@ struct RecordingServices : MidiOutput, SoundSystem, ScoreStorage, SettingsStore,
   }
   uint32_t midiOutShortMsg(uint32_t handle, uint32_t word) override {
     words.push_back(handle == kHandle ? word : 0);
-    scoreAtWord.push_back(state ? state->scores[0] : -1);
     return kMidiOk;
   }
   uint32_t midiOutClose(uint32_t handle) override {
@@ -81,8 +79,7 @@ struct RecordingServices : MidiOutput, SoundSystem, ScoreStorage, SettingsStore,
   }
   bool setUpAudio() override { return log.push_back("setUpAudio"), false; }
   bool playNoteSample(std::string_view name) override {
-    log.push_back("playNoteSample " + std::string(name) + " after " + std::to_string(words.size()) +
-                  " words");
+    log.push_back("playNoteSample " + std::string(name));
     return true;
   }
   void setNoteNameLanguage(Language language) override {
@@ -108,7 +105,7 @@ struct RecordingServices : MidiOutput, SoundSystem, ScoreStorage, SettingsStore,
 // The window's handlers on these stand-ins.
 template <class PictureSource = Pictures>
 struct Window {
-  explicit Window(PlayerSettings kept = {}) : services(kept) { services.state = &velmora.state(); }
+  explicit Window(PlayerSettings kept = {}) : services(kept) {}
   RecordingServices services;
   ClockRandom random{[] { return uint64_t{7}; }};
   PictureSource pictures;
@@ -135,8 +132,8 @@ struct Game : ScriptedDraws, Pictures, NoteSamplePlayer {
   }
   void click() { Command3_Click(state, controls); }
   void tick() { Timer1_Timer(state, controls, *this, *this); }
-  void press(int key) { judgeWhiteKey(state, controls, *this, key); }
-  void pressBlack() { judgeBlackKey(state, controls); }
+  void press(int key) { judgeKey(state, controls, *this, {false, key}); }
+  void pressBlack() { judgeKey(state, controls, *this, {true, 0}); }
   int16_t& score() { return state.scores[state.scoreSlot]; }
   int16_t& weight() { return state.noteWeights[state.currentNote][state.currentClef]; }
 

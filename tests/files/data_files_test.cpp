@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <fstream>
-#include <optional>
+#include <tuple>
 #include <vector>
+
+#include "tests/files/file_bytes.h"
 
 namespace quavix {
 
@@ -17,13 +18,8 @@ namespace fs = std::filesystem;
 TEST(DataFiles, WorkingDirectoryOnlyForWhatThePlayerMayReplace) {
   const fs::path previous = fs::current_path();
   const fs::path root = fs::temp_directory_path() / ("quavix-data-" + std::to_string(::getpid()));
-  struct Case {
-    const char* set;
-    std::vector<const char*> holders;  // the folders holding the file
-    fs::path data;
-    std::optional<fs::path> builtIn;  // without a set
-  };
-  const Case cases[] = {
+  // The set, the folders holding the file, what is found; without a set, the built-in file too.
+  const std::tuple<const char*, std::vector<const char*>, fs::path, fs::path> cases[] = {
       {"", {"cwd", "installed", "source"}, "x.wav", root / "installed/x.wav"},
       {"", {"installed", "source"}, root / "installed/x.wav", root / "installed/x.wav"},
       {"", {"cwd", "source"}, "x.wav", root / "source/x.wav"},
@@ -37,16 +33,13 @@ TEST(DataFiles, WorkingDirectoryOnlyForWhatThePlayerMayReplace) {
   for (const auto& [set, holders, data, builtIn] : cases) {
     fs::remove_all(root);
     for (const char* dir : {"cwd", "installed", "source"}) fs::create_directories(root / dir);
-    for (const char* dir : holders) {
-      fs::create_directories(root / dir);
-      std::ofstream(root / dir / "x.wav") << "x";
-    }
+    for (const char* dir : holders) writeBytes(root / dir / "x.wav", "x");
     fs::current_path(root / "cwd");
     const DataFolders folders{root / "installed", root / "source"};
     EXPECT_EQ(findDataFile("x.wav", set, folders), data) << set;
-    if (builtIn) {
+    if (!builtIn.empty()) {
       EXPECT_EQ(findDataFile("x.wav", folders), data);
-      EXPECT_EQ(findBuiltInFile("x.wav", folders), *builtIn);
+      EXPECT_EQ(findBuiltInFile("x.wav", folders), builtIn);
     }
     fs::current_path(previous);
   }

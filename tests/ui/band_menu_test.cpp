@@ -1,0 +1,92 @@
+#include <QContextMenuEvent>
+#include <iostream>
+#include <sstream>
+
+#include "core/window_layout.h"
+#include "tests/ui/window_rig.h"
+#include "ui/interface_language.h"
+
+namespace quavix {
+
+class BandMenuTest : public WindowTest {
+  Q_OBJECT
+
+ private slots:
+  void init() { open(); }
+
+  // A setting changed in the menu is applied and kept at once; the statistics are asked for.
+  void theMenuEntriesDoWhatTheySay() {
+    rig_->services.log.clear();
+    choose("背景音乐");
+    QVERIFY(!rig_->services.kept.backgroundMusic);
+    QCOMPARE(rig_->services.musicOn, (std::vector<bool>{true, false}));
+    QCOMPARE(rig_->services.log, Log{"saveSettings"});
+    choose("keys");
+    QCOMPARE(rig_->velmora.settings().switchedOffMidiInputs, std::vector<std::string>{"keys"});
+    QSignalSpy asked(window().bandMenu(), &BandMenu::statisticsRequested);
+    choose("统计");
+    QCOMPARE(asked.count(), 1);
+  }
+
+  // A new language changes the texts and nothing else, even during a test, and is kept.
+  void aNewLanguageChangesOnlyTexts() {
+    Velmora& velmora = rig_->velmora;
+    // The timers run but their ticks are held back: only the language may change anything.
+    for (const QTimer* timer : {&window().timer1(), &window().timer2()})
+      const_cast<QTimer*>(timer)->blockSignals(true);
+    QTest::mouseClick(widget("Option2", 1), Qt::LeftButton);
+    QTest::mouseClick(widget("Command3"), Qt::LeftButton);
+    for (int i = 0; i < 30; ++i) velmora.Timer1_Timer();
+    velmora.Timer2_Timer();
+    window().mirror();
+    QTest::qWait(5);
+    const int remaining2 = window().timer2().remainingTime();
+    const GameState state = velmora.state();
+    const Controls controls = velmora.controls();
+    const QString score = QString::number(state.scores[state.scoreSlot]);
+
+    rig_->services.log.clear();
+    choose("English");
+    QCOMPARE(rig_->services.log, (Log{"noteNames en", "saveSettings"}));
+    QCOMPARE(text("Command3"), "Stop");
+    QCOMPARE(text("Label2"), "Score: " + score);
+    for (const layout::ControlSpec& spec : layout::controlTable()) {
+      const QString source = QString::fromUtf8(spec.text.data(), qsizetype(spec.text.size()));
+      if (!spec.text.empty())
+        QVERIFY2(text(spec.name.data(), spec.index) != source, spec.name.data());
+    }
+    QVERIFY(velmora.state() == state);
+    QVERIFY(velmora.controls() == controls);
+    QVERIFY(window().timer1().isActive() && window().timer2().isActive());
+    // Timer2 times the test's minutes: it goes on rather than starting a new one.
+    QVERIFY(window().timer2().remainingTime() <= remaining2);
+  }
+
+  // A language and a quiet tune kept from the last run hold from the first frame.
+  void theKeptSettingsHoldFromTheStart() {
+    PlayerSettings english;
+    english.language = Language::English;
+    english.backgroundMusic = false;
+    open(english);
+    QCOMPARE(rig_->services.musicOn, std::vector<bool>{false});
+    QCOMPARE(text("Command3"), "Start");
+    QCOMPARE(text("Text2"), "Click the note's key");
+    QCOMPARE(rig_->services.log.front(), "noteNames en");
+  }
+
+  // A translation missing from the program is said on stderr, not silently ignored.
+  void aMissingTranslationIsSaid() {
+    const LanguageInfo broken[] = {{Language::English, "en", "English", ":/i18n/none.qm", "en"}};
+    InterfaceLanguage language(broken);
+    std::ostringstream said;
+    std::streambuf* stderrBuffer = std::cerr.rdbuf(said.rdbuf());
+    language.use(Language::English);
+    std::cerr.rdbuf(stderrBuffer);
+    QVERIFY(said.str().find("none.qm") != std::string::npos);
+  }
+};
+
+}  // namespace quavix
+
+QTEST_MAIN(quavix::BandMenuTest)
+#include "band_menu_test.moc"
