@@ -111,14 +111,25 @@ start_memory_build() {
   finish "configure build-asan"
   in_background "build build-asan" build build-asan
 }
-start_thread_build() {
-  finish "configure build-tsan"
-  in_background "build build-tsan" build build-tsan sound_tests performance_tests
+# Then the ThreadSanitizer build and the benchmarks (built, not run: scripts/figures.sh runs
+# them), one after the other, in what time the memory pass leaves.
+later_builds() {  # later_builds THREADS PLAIN, each yes or no
+  if [ "$1" = yes ]; then build build-tsan sound_tests performance_tests; fi
+  if [ "$2" = yes ]; then build build-test; fi
+}
+export -f later_builds
+start_later_builds() {
+  local threads=no plain=no
+  if has threads; then finish "configure build-tsan"; threads=yes; fi
+  if has plain; then plain=yes; fi
+  in_background "later builds" later_builds "$threads" "$plain"
 }
 
 if has plain; then
-  step "plain: configure" configure build-test -DCMAKE_BUILD_TYPE=Release -DQUAVIX_BUILD_TESTS=OFF
-  step "plain: build" build build-test
+  # The package test's cpack would otherwise build the benchmarks first, while the tests run.
+  step "plain: configure" configure build-test -DCMAKE_BUILD_TYPE=Release -DQUAVIX_BUILD_TESTS=OFF \
+    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+  step "plain: build" build build-test quavix audio_probe x_close_window jack_midi_source
   if has memory; then start_memory_build; fi
   test_step "plain: tests" plain_tests
 fi
@@ -126,15 +137,13 @@ fi
 if has memory; then
   started "build build-asan" || start_memory_build
   step "memory: rest of the build" finish "build build-asan"
-  if has threads; then start_thread_build; fi
+  start_later_builds
   test_step "memory: tests" memory_tests
 fi
 
-if has threads; then
-  started "build build-tsan" || start_thread_build
-  step "threads: rest of the build" finish "build build-tsan"
-  test_step "threads: tests" thread_tests
-fi
+started "later builds" || start_later_builds
+step "rest of the builds (ThreadSanitizer, benchmarks)" finish "later builds"
+if has threads; then test_step "threads: tests" thread_tests; fi
 
 figures+=("$(printf '%4d s  %s' $((SECONDS - total)) "in all, after the set-up")")
 printf 'test: %s\n' "${figures[@]}" >&2
