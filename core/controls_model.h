@@ -63,6 +63,8 @@ struct Controls {
   bool gameRunning = false;
   bool command4Enabled = false;
   std::array<Colour, kWhiteKeyCount> whiteKeyColours{};
+  // Black unless a practice game marks its answer on a black key.
+  std::array<Colour, kBlackKeyCount> blackKeyColours{};
   bool frame1Enabled = true;
   bool frame2Enabled = true;
   std::array<bool, 3> option1Selected{};

@@ -11,10 +11,22 @@ namespace quavix {
 
 enum class Judgement { NotJudged, Right, Wrong };
 
+constexpr int16_t kWeightFloor = 2;
+constexpr int16_t kWeightCeiling = 20;
+
+// Only a running game is judged, and a test only until its time is up.
+bool pressIsJudged(const GameState& state, const Controls& controls);
+// A right answer to a note of this weight: its points, its lower weight, the score display.
+void scoreRightAnswer(GameState& state, Controls& controls, int16_t& weight);
+// A wrong one: the penalty, the red mark on the answer key in learning mode, the display.
+void chargeWrongAnswer(GameState& state, Controls& controls, layout::KeyRef answer);
+
 // Judges a press of a key; runs after its note-on.
 Judgement judgeKey(GameState& state, Controls& controls, NoteSamplePlayer& samples,
                    layout::KeyRef key);
 // The recording that names white key Command1(key)'s pitch class.
 std::string_view noteSampleFile(int key);
+// The recording that names a natural note's letter, 0 (C) to 6 (B).
+std::string_view naturalSampleFile(int letter);
 
 }  // namespace quavix

@@ -6,6 +6,7 @@
 
 #include "core/computer_keys.h"
 #include "core/languages.h"
+#include "core/practice_settings.h"
 
 namespace quavix {
 
@@ -20,6 +21,8 @@ struct PlayerSettings {
   int computerKeyOctave = kDefaultKeyOctave;
   // MIDI sources, by name, that the game does not listen to.
   std::vector<std::string> switchedOffMidiInputs;
+  // Applies from the next game's start.
+  PracticeSettings practice;
 
   bool operator==(const PlayerSettings&) const = default;
 };

@@ -74,8 +74,11 @@ KeyboardWidget::KeyboardWidget(QWidget* parent) : QWidget(parent) {
   }
 }
 
-void KeyboardWidget::setWhiteKeyColours(const std::array<Colour, kWhiteKeyCount>& colours) {
-  whiteColours_ = colours;
+void KeyboardWidget::setKeyColours(const Controls& controls) {
+  if (controls.whiteKeyColours == whiteColours_ && controls.blackKeyColours == blackColours_)
+    return;
+  whiteColours_ = controls.whiteKeyColours;
+  blackColours_ = controls.blackKeyColours;
   update();
 }
 
@@ -102,7 +105,13 @@ void KeyboardWidget::paintKey(QPainter& p, const PaintedKey& painted) const {
   const QRect r = painted.rect;
   const bool held = held_[heldIndex(painted.key)];
   if (painted.key.black) {
-    p.fillRect(r, held ? QColor(70, 70, 70) : Qt::black);
+    const Colour colour = blackColours_[painted.key.index];
+    if (colour == layout::kBlack) {
+      p.fillRect(r, held ? QColor(70, 70, 70) : Qt::black);
+    } else {
+      const QColor face = toQColor(colour, palette());
+      p.fillRect(r, held ? face.darker(115) : face);
+    }
     // A lighter front edge, as the key's top face ends.
     p.fillRect(r.x() + 2, r.bottom() - 5, r.width() - 4, 4, QColor(45, 45, 45));
     return;

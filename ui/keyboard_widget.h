@@ -23,7 +23,8 @@ class KeyboardWidget : public QWidget {
  public:
   explicit KeyboardWidget(QWidget* parent);
 
-  void setWhiteKeyColours(const std::array<Colour, kWhiteKeyCount>& colours);
+  // Repaints only when a key's colour changed.
+  void setKeyColours(const Controls& controls);
   // Held keys are drawn pressed, whoever holds them.
   void setHeldKeys(const KeyRouter& keys);
 
@@ -50,6 +51,7 @@ class KeyboardWidget : public QWidget {
 
   std::vector<PaintedKey> paintOrder_;  // bottom to top
   std::array<Colour, kWhiteKeyCount> whiteColours_{};
+  std::array<Colour, kBlackKeyCount> blackColours_{};
   std::array<bool, kWhiteKeyCount + kBlackKeyCount> held_{};
   std::optional<layout::KeyRef> mouseKey_;
 };

@@ -190,7 +190,7 @@ void VelmoraWindow::mirror() {
   language_.use(velmora_.settings().language);
   if (changed(&Controls::gameRunning) || changed(&Controls::label2Score)) showCaptions(now);
   if (changed(&Controls::command4Enabled)) command4_->setEnabled(now.command4Enabled);
-  if (changed(&Controls::whiteKeyColours)) keyboard_->setWhiteKeyColours(now.whiteKeyColours);
+  keyboard_->setKeyColours(now);
   keyboard_->setHeldKeys(velmora_.keys());
   if (changed(&Controls::frame1Enabled)) frame1_->setEnabled(now.frame1Enabled);
   if (changed(&Controls::frame2Enabled)) frame2_->setEnabled(now.frame2Enabled);

@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/midi_notes.h"
+#include "core/practice_choice.h"
+#include "core/practice_judging.h"
+#include "tests/core/game_doubles.h"
+
+namespace quavix {
+namespace {
+
+float pick(int i, int n) { return (static_cast<float>(i) + 0.5f) / static_cast<float>(n); }
+
+template <class Change>
+PracticeSettings rulesWith(Change change) {
+  PracticeSettings rules;
+  change(rules);
+  return rules;
+}
+
+struct Practice : Game {
+  Practice(const PracticeSettings& rules, int clef, bool test = false) : Game(clef, test) {
+    startPractice(practice, rules, test ? 10 : 20);
+  }
+  void choose() { choosePracticeCard(state, practice, controls, *this); }
+  Judgement answer(int pitch) { return judgePracticeKey(state, practice, controls, *this, pitch); }
+  PracticeGame practice;
+};
+
+// Draws per attempt: the clef when the option mixes several, the step within the clef's range,
+// the left edge, the spelling when accidentals are on, the weight test.
+TEST(Practice, CardsComeFromTheChosenClefsRangesAndSpellings) {
+  const auto cToG = rulesWith([](PracticeSettings& r) { r.range(Clef::Treble) = {28, 32}; });
+  const auto altoTenor = rulesWith([](PracticeSettings& r) { r.mixedClefs = {0, 0, 1, 1}; });
+  const auto signs =
+      rulesWith([](PracticeSettings& r) { r.accidentals = Accidentals::SharpsFlats; });
+  const auto keys = rulesWith([](PracticeSettings& r) { r.accidentals = Accidentals::Keys; });
+  const auto high = rulesWith([](PracticeSettings& r) { r.range(Clef::Treble) = {35, 43}; });
+  struct Case {
+    PracticeSettings rules;
+    int option;
+    int16_t score;
+    std::vector<float> draws;
+    Clef clef;
+    const char* note;
+    int fifths;
+  };
+  const Case cases[] = {
+      {cToG, 0, 3300, {pick(0, 5), 0, 0}, Clef::Treble, "G4", 0},
+      {cToG, 0, 3300, {pick(4, 5), 0, 0}, Clef::Treble, "C4", 0},
+      {altoTenor, 2, 3300, {pick(1, 2), pick(9, 19), 0, 0}, Clef::Tenor, "A3", 0},
+      {altoTenor, 2, 3300, {pick(0, 2), pick(9, 19), 0, 0}, Clef::Alto, "C4", 0},
+      {signs, 0, 3300, {pick(6, 19), 0, pick(0, 2), 0}, Clef::Treble, "Eb5", 0},
+      {signs, 0, 3300, {pick(6, 19), 0, pick(1, 2), 0}, Clef::Treble, "E5", 0},  // never E#
+      {signs, 1, 3300, {pick(3, 19), 0, pick(1, 2), 0}, Clef::Bass, "C#4", 0},   // never Cb
+      {keys, 0, 3300, {pick(12, 19), 0, pick(0, 15), 0}, Clef::Treble, "Fb4", -7},
+      {keys, 0, 3300, {pick(16, 19), 0, pick(14, 15), 0}, Clef::Treble, "B#3", 7},
+      {keys, 1, 3300, {pick(3, 19), 0, pick(9, 15), 0}, Clef::Bass, "C#4", 2},
+      // At score 0 only middle C may come, unless the range lies wholly away from it: then its
+      // nearest note does.
+      {high, 0, 0, {pick(0, 9), 0, 0, pick(8, 9), 0, 0}, Clef::Treble, "C5", 0},
+      {keys, 1, 0, {pick(2, 19), 0, 0, 0, pick(3, 19), 0, pick(7, 15), 0}, Clef::Bass, "C4", 0}};
+  for (const Case& c : cases) {
+    Practice game(c.rules, c.option);
+    game.score() = c.score;
+    game.draws = c.draws;
+    game.choose();
+    const PracticeCard& card = game.practice.card;
+    EXPECT_EQ(noteName(card.note), c.note);
+    EXPECT_EQ(card.clef, c.clef) << c.note;
+    EXPECT_EQ(card.keyFifths, c.fifths) << c.note;
+    EXPECT_EQ(game.state.staffStep, card.step) << c.note;
+    EXPECT_EQ(game.used, c.draws.size()) << c.note;
+  }
+}
+
+// A weight at 2 fails a draw that one at 20 passes; weights belong to the written note.
+TEST(Practice, WeightsAreKeptPerWrittenNote) {
+  Practice game(rulesWith([](PracticeSettings& r) { r.accidentals = Accidentals::SharpsFlats; }),
+                1);
+  game.practice.weights[1][3][2] = 2;  // C#4 on the bass staff
+  game.draws = {pick(3, 19), 0, pick(1, 2), 0.9f, pick(3, 19), 0, pick(0, 2), 0.9f};
+  game.choose();
+  EXPECT_EQ(noteName(game.practice.card.note), "C4");
+  EXPECT_EQ(game.used, 8u);
+}
+
+TEST(Practice, AnyKeyOfTheCardsPitchAnswersAndEveryWrongKeyRaisesItsWeight) {
+  struct Case {
+    const char* card;
+    int pitch;
+    bool test;
+    Judgement judgement;
+    int scoreAfter, weightAfter;
+    bool red;  // the card's pitch's key
+    std::vector<std::string> samples;
+  };
+  const Case cases[] = {
+      {"F#4", 66, false, Judgement::Right, 49, 18, false, {}},
+      {"Cb4", 59, false, Judgement::Right, 49, 18, false, {}},  // on the white key B3
+      {"C4", 60, false, Judgement::Right, 49, 18, false, {"2.wav"}},
+      {"Bb3", 58, true, Judgement::Right, 49, 18, false, {}},
+      {"F#4", 65, false, Judgement::Wrong, 30, 20, true, {}},
+      {"F#4", 61, false, Judgement::Wrong, 30, 20, true, {}},  // a black key raises it too
+      {"C4", 61, true, Judgement::Wrong, 30, 20, false, {}}};
+  for (const Case& c : cases) {
+    Practice game(PracticeSettings{}, 0, c.test);
+    game.controls.gameRunning = true;
+    game.state.noteFallY = 400;
+    game.score() = 40;
+    game.practice.card.note = *parseNoteName(c.card);
+    game.practice.weight() = 19;
+    EXPECT_EQ(game.answer(c.pitch), c.judgement) << c.card << c.pitch;
+    EXPECT_EQ(game.score(), c.scoreAfter) << c.card << c.pitch;
+    EXPECT_EQ(game.practice.weight(), c.weightAfter) << c.card << c.pitch;
+    EXPECT_EQ(game.state.noteFallY, c.judgement == Judgement::Right ? 0 : 400);
+    EXPECT_EQ(game.played, c.samples) << c.card;
+    const layout::KeyRef key = *keyForNote(pitchOf(*parseNoteName(c.card)));
+    const Colour colour = key.black ? game.controls.blackKeyColours[key.index]
+                                    : game.controls.whiteKeyColours[key.index];
+    EXPECT_EQ(colour == kRed, c.red) << c.card << c.pitch;
+  }
+}
+
+// The practice chosen in the menu starts with the next game; its cards on the clefs without a
+// picture are drawn whole, and the red mark on a black key goes when the game stops.
+TEST(Practice, TheWindowPlaysTheChosenPracticeFromTheNextGame) {
+  const PracticeSettings altoInKeys = rulesWith([](PracticeSettings& r) {
+    r.mixedClefs = {0, 0, 1, 0};
+    r.accidentals = Accidentals::Keys;
+  });
+  Window<> window;
+  Velmora& velmora = window.velmora;
+  velmora.Option1_Click(2);
+  velmora.Command3_Click();
+  PlayerSettings chosen;
+  chosen.practice = altoInKeys;
+  velmora.changeSettings(chosen);
+  EXPECT_FALSE(velmora.practice().active);
+  velmora.Command3_Click();
+  velmora.Command3_Click();
+  ASSERT_TRUE(velmora.practice().active);
+  for (int card = 0; card < 20 && velmora.practice().card.note.accidental == 0; ++card) {
+    velmora.Timer1_Timer();
+    velmora.Command1_MouseDown(0, 1, 0, 0, 0);  // A1 answers no alto note
+    velmora.Command1_MouseUp(0, 1, 0, 0, 0);
+    EXPECT_EQ(velmora.practice().card.clef, Clef::Alto);
+    EXPECT_EQ(velmora.controls().picture1.picture, nullptr);
+    EXPECT_GE(velmora.controls().picture1.lines.size(), 5u);
+    while (velmora.state().noteFallY != 0) velmora.Timer1_Timer();
+  }
+  const layout::KeyRef answer = *keyForNote(pitchOf(velmora.practice().card.note));
+  ASSERT_TRUE(answer.black);
+  EXPECT_EQ(velmora.controls().blackKeyColours[answer.index], kRed);
+  velmora.Command3_Click();
+  EXPECT_EQ(velmora.controls().blackKeyColours, decltype(Controls::blackKeyColours){});
+}
+
+}  // namespace
+}  // namespace quavix
