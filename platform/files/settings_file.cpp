@@ -6,6 +6,8 @@
 #include <iostream>
 #include <utility>
 
+#include "platform/files/practice_settings_file.h"
+
 namespace quavix {
 
 namespace {
@@ -94,6 +96,7 @@ PlayerSettings SettingsFile::loadSettings() {
   settings.switchedOffMidiInputs = readNames(file, kSwitchedOffMidiInputs);
   settings.computerKeyOctave = readInt(file, kComputerKeyOctave, kLowestKeyOctave,
                                        kHighestKeyOctave, settings.computerKeyOctave);
+  settings.practice = readPracticeSettings(file);
   return settings;
 }
 
@@ -106,6 +109,7 @@ void SettingsFile::saveSettings(const PlayerSettings& settings) {
   file.setValue(kMidiEcho, settings.midiEcho);
   file.setValue(kSwitchedOffMidiInputs, toQStrings(settings.switchedOffMidiInputs));
   file.setValue(kComputerKeyOctave, settings.computerKeyOctave);
+  writePracticeSettings(file, settings.practice);
   file.sync();
   if (file.status() != QSettings::NoError) {
     std::cerr << "quavix: cannot write the settings file " << path_.string() << '\n';
