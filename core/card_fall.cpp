@@ -66,7 +66,7 @@ bool spawnPracticeCard(GameState& state, PracticeGame& practice, Controls& contr
 void moveCard(const GameState& state, Controls& controls) {
   placeCard(state, controls);
   ImageModel& note = controls.image1[state.noteImageIndex];
-  note.left = kNoteImageLeft;
+  note.left = kNoteImageLeft + controls.picture1.noteShift;
   note.top = kStemDownImageDrop * state.noteImageIndex + state.noteHeadY;
 }
 

@@ -41,6 +41,15 @@ struct LedgerLine {
   bool operator==(const LedgerLine&) const = default;
 };
 
+// A music symbol drawn onto the card, from the music font: its left edge and the staff height
+// (twips, in the card) of the line or space it marks.
+enum class CardGlyph : uint8_t { CClef, Sharp, Flat };
+struct CardSymbol {
+  CardGlyph glyph = CardGlyph::Sharp;
+  int left = 0, y = 0;
+  bool operator==(const CardSymbol&) const = default;
+};
+
 struct ImageModel {
   int left = 0, top = 0;  // twips, in the card
   bool visible = true;
@@ -53,6 +62,10 @@ struct CardModel {
   // Bumped whenever picture or lines change, so a view redraws the card only then.
   uint64_t revision = 0;
   std::vector<LedgerLine> lines;
+  // Bumped with revision too; a card of natural notes on its clef picture has none.
+  std::vector<CardSymbol> symbols;
+  // How far right of its usual place the note stands, making room for the signs before it.
+  int noteShift = 0;
   bool operator==(const CardModel&) const = default;
 };
 

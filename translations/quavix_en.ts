@@ -86,6 +86,10 @@
         <source>其他程序接到 Quavix 的 MIDI</source>
         <translation>Other programs connected to Quavix</translation>
     </message>
+    <message>
+        <source>练习设置</source>
+        <translation>Practice</translation>
+    </message>
 </context>
 <context>
     <name>quavix::HeatMapWidget</name>
@@ -122,6 +126,73 @@ Average time of right answers: %1 s</translation>
     <message>
         <source>没有出现或没有作答</source>
         <translation>Not shown or not answered</translation>
+    </message>
+</context>
+<context>
+    <name>quavix::PracticeDialog</name>
+    <message>
+        <source>高音谱</source>
+        <translation>Treble</translation>
+    </message>
+    <message>
+        <source>低音谱</source>
+        <translation>Bass</translation>
+    </message>
+    <message>
+        <source>中音谱</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>次中音谱</source>
+        <translation>Tenor</translation>
+    </message>
+    <message>
+        <source>练习设置</source>
+        <translation>Practice</translation>
+    </message>
+    <message>
+        <source>从下一局开始生效。</source>
+        <translation>Applies from the next game.</translation>
+    </message>
+    <message>
+        <source>音域与谱号</source>
+        <translation>Ranges and clefs</translation>
+    </message>
+    <message>
+        <source>最低</source>
+        <translation>Lowest</translation>
+    </message>
+    <message>
+        <source>最高</source>
+        <translation>Highest</translation>
+    </message>
+    <message>
+        <source>混合时出现</source>
+        <translation>In Mixed</translation>
+    </message>
+    <message>
+        <source>升降号</source>
+        <translation>Accidentals</translation>
+    </message>
+    <message>
+        <source>只有自然音</source>
+        <translation>Natural notes only</translation>
+    </message>
+    <message>
+        <source>音符前的升号和降号</source>
+        <translation>Sharps and flats before the notes</translation>
+    </message>
+    <message>
+        <source>十五个调号</source>
+        <translation>The fifteen key signatures</translation>
+    </message>
+    <message>
+        <source>%1的最低音高于最高音。</source>
+        <translation>%1: the lowest note is above the highest.</translation>
+    </message>
+    <message>
+        <source>混合至少要有一个谱号。</source>
+        <translation>Mixed needs at least one clef.</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,7 @@ void BandMenu::rebuild() {
   clear();
   addToggle(tr("背景音乐"), &PlayerSettings::backgroundMusic);
   addInstrumentEntries();
+  addPracticeEntry();
   addStatisticsEntry();
   addLanguages();
 }
@@ -58,6 +59,20 @@ void BandMenu::addInstrumentEntries() {
       change([octave](PlayerSettings& settings) { settings.computerKeyOctave = octave; });
     });
   }
+}
+
+void BandMenu::addPracticeEntry() {
+  addSeparator();
+  connect(addAction(tr("练习设置")), &QAction::triggered, this, [this] {
+    if (!practice_) {
+      practice_ = new PracticeDialog(
+          [this](const PracticeSettings& practice) {
+            change([&](PlayerSettings& settings) { settings.practice = practice; });
+          },
+          parentWidget());
+    }
+    practice_->present(velmora_.settings().practice);
+  });
 }
 
 void BandMenu::addStatisticsEntry() {

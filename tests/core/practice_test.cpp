@@ -3,8 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "core/card_face.h"
 #include "core/midi_notes.h"
 #include "core/practice_choice.h"
+#include "core/practice_face.h"
 #include "core/practice_judging.h"
 #include "tests/core/game_doubles.h"
 
@@ -156,6 +158,61 @@ TEST(Practice, TheWindowPlaysTheChosenPracticeFromTheNextGame) {
   EXPECT_EQ(velmora.controls().blackKeyColours[answer.index], kRed);
   velmora.Command3_Click();
   EXPECT_EQ(velmora.controls().blackKeyColours, decltype(Controls::blackKeyColours){});
+}
+
+}  // namespace
+}  // namespace quavix
+
+namespace quavix {
+namespace {
+
+Controls facedCard(const PracticeCard& card, bool practice) {
+  GameState state;
+  state.staffStep = card.step;
+  Controls controls = initialControls();
+  layOutCard(state, controls);
+  if (practice) facePracticeCard(card, controls);
+  return controls;
+}
+
+// Signs stand where each clef writes them, and the note moves right to make room.
+TEST(PracticeFace, CardsShowTheirClefSignatureAndSigns) {
+  using G = CardGlyph;
+  struct Case {
+    Clef clef;
+    int step, fifths;
+    const char* note;
+    std::vector<CardSymbol> symbols;
+    int shift;
+    size_t lines;  // ledger lines
+  };
+  const Case cases[] = {
+      {Clef::Alto, 9, 0, "C4", {{G::CClef, 45, 570}}, 0, 0},
+      {Clef::Tenor, 11, 1, "F#3", {{G::Sharp, 345, 660}, {G::CClef, 45, 480}}, 105, 0},
+      {Clef::Treble, 15, 1, "C4", {{G::Sharp, 345, 390}}, 105, 1},
+      {Clef::Treble, 12, 0, "F#4", {{G::Sharp, 360, 705}}, 135, 0},
+      {Clef::Treble, 9, 0, "Bb4", {{G::Flat, 360, 570}}, 135, 0},
+      {Clef::Bass, 8, -2, "Eb3", {{G::Flat, 345, 660}, {G::Flat, 425, 525}}, 185, 0},
+      {Clef::Bass, 17, 0, "C#2", {{G::Sharp, 360, 930}}, 135, 2}};
+  for (const Case& c : cases) {
+    const PracticeCard card{c.clef, static_cast<int16_t>(c.step), *parseNoteName(c.note),
+                            static_cast<int16_t>(c.fifths)};
+    const Controls controls = facedCard(card, true);
+    const CardModel& face = controls.picture1;
+    EXPECT_EQ(face.symbols, c.symbols) << c.note;
+    EXPECT_EQ(face.noteShift, c.shift) << c.note;
+    ASSERT_EQ(face.lines.size(), c.lines + (hasClefPicture(c.clef) ? 0 : 5)) << c.note;
+    if (c.lines > 0) {
+      EXPECT_EQ(face.lines.front().x1, 340 + c.shift) << c.note;
+    }
+  }
+  // A natural note on the treble or bass staff stays the game's own card, to the pixel.
+  for (Clef clef : {Clef::Treble, Clef::Bass}) {
+    for (int16_t step = 0; step < kStaffStepCount; ++step) {
+      const PracticeCard card{clef, step, naturalAt(diatonicOnStep(clef, step)), 0};
+      EXPECT_EQ(facedCard(card, true), facedCard(card, false)) << step;
+    }
+  }
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 #include <QContextMenuEvent>
+#include <QPushButton>
 #include <iostream>
 #include <sstream>
 
 #include "core/window_layout.h"
 #include "tests/ui/window_rig.h"
 #include "ui/interface_language.h"
+#include "ui/practice_dialog.h"
 
 namespace quavix {
 
@@ -46,6 +48,38 @@ class BandMenuTest : public WindowTest {
     QSignalSpy asked(window().bandMenu(), &BandMenu::statisticsRequested);
     choose("统计");
     QCOMPARE(asked.count(), 1);
+  }
+
+  // The practice dialog stays open beside the window, refuses what no game can play, and its
+  // choice is kept at once and played from the next game.
+  void thePracticeDialogKeepsAPlayableChoiceForTheNextGame() {
+    choose("练习设置");
+    auto* dialog = window().findChild<PracticeDialog*>();
+    QVERIFY(dialog && dialog->isVisible() && !dialog->isModal());
+    QCOMPARE(dialog->chosen(), PracticeSettings{});
+    const auto notes = dialog->findChildren<QComboBox*>();  // lowest and highest, per clef
+    const auto mixed = dialog->findChildren<QCheckBox*>();
+    QPushButton* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    notes[0]->setCurrentIndex(1);
+    notes[1]->setCurrentIndex(0);
+    QVERIFY(!ok->isEnabled());
+    notes[1]->setCurrentIndex(1);
+    for (QCheckBox* clef : mixed) clef->setChecked(false);
+    QVERIFY(!ok->isEnabled());
+    mixed[2]->setChecked(true);
+    dialog->findChildren<QRadioButton*>()[2]->setChecked(true);
+    rig_->services.log.clear();
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(rig_->services.log, Log{"saveSettings"});
+    const PracticeSettings kept = rig_->velmora.settings().practice;
+    QCOMPARE(kept.range(Clef::Treble), (NoteRange{26, 26}));
+    QCOMPARE(kept.mixedClefs, (std::array<bool, kClefKinds>{false, false, true, false}));
+    QCOMPARE(kept.accidentals, Accidentals::Keys);
+    QTest::mouseClick(widget("Option1", 2), Qt::LeftButton);
+    QTest::mouseClick(widget("Command3"), Qt::LeftButton);
+    rig_->velmora.Timer1_Timer();
+    QCOMPARE(rig_->velmora.practice().card.clef, Clef::Alto);
   }
 
   // A new language changes the texts and nothing else, whatever the game is doing, and is kept.
