@@ -78,6 +78,8 @@ struct Controls {
   std::array<Colour, kWhiteKeyCount> whiteKeyColours{};
   // Black unless a practice game marks its answer on a black key.
   std::array<Colour, kBlackKeyCount> blackKeyColours{};
+  // Written on the red key when the player asked for it; empty otherwise.
+  std::string answerName;
   bool frame1Enabled = true;
   bool frame2Enabled = true;
   std::array<bool, 3> option1Selected{};

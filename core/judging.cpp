@@ -23,10 +23,13 @@ int16_t& currentWeight(GameState& state) {
   return state.noteWeights[state.currentNote][state.currentClef];
 }
 
-void judgeCorrect(GameState& state, Controls& controls, NoteSamplePlayer& samples, int key) {
+void judgeCorrect(GameState& state, Controls& controls, NoteSamplePlayer& samples,
+                  NoteNaming naming) {
   state.noteFallY = 0;
   // A sample that fails to play changes nothing else.
-  if (!testModeSelected(controls)) samples.playNoteSample(noteSampleFile(key));
+  if (!testModeSelected(controls)) {
+    samples.playNoteSample(spokenNameFile(naming, spellingOfNote(state.currentNote)));
+  }
   scoreRightAnswer(state, controls, currentWeight(state));
 }
 
@@ -52,7 +55,7 @@ void chargeWrongAnswer(GameState& state, Controls& controls, layout::KeyRef answ
 }
 
 Judgement judgeKey(GameState& state, Controls& controls, NoteSamplePlayer& samples,
-                   layout::KeyRef pressed) {
+                   layout::KeyRef pressed, NoteNaming naming) {
   if (!pressIsJudged(state, controls)) return Judgement::NotJudged;
   // A black key is never the answer, and changes no weight.
   const layout::KeyRef answer{false, answerKey(state.currentNote)};
@@ -62,7 +65,7 @@ Judgement judgeKey(GameState& state, Controls& controls, NoteSamplePlayer& sampl
   }
   const int key = pressed.index;
   if (key == answerKey(state.currentNote)) {
-    judgeCorrect(state, controls, samples, key);
+    judgeCorrect(state, controls, samples, naming);
     return Judgement::Right;
   }
   int16_t& weight = currentWeight(state);
@@ -72,6 +75,8 @@ Judgement judgeKey(GameState& state, Controls& controls, NoteSamplePlayer& sampl
 }
 
 std::string_view noteSampleFile(int key) { return kSampleFiles[key % 7]; }
+
+SpelledNote spellingOfNote(int note) { return naturalAt(diatonicOnStep(Clef::Treble, note)); }
 
 // Command1(2) is a C.
 std::string_view naturalSampleFile(int letter) { return noteSampleFile(letter + 2); }

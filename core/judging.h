@@ -4,6 +4,7 @@
 
 #include "core/controls_model.h"
 #include "core/interfaces/note_sample_player.h"
+#include "core/note_naming.h"
 #include "core/state.h"
 #include "core/window_layout.h"
 
@@ -21,9 +22,12 @@ void scoreRightAnswer(GameState& state, Controls& controls, int16_t& weight);
 // A wrong one: the penalty, the red mark on the answer key in learning mode, the display.
 void chargeWrongAnswer(GameState& state, Controls& controls, layout::KeyRef answer);
 
-// Judges a press of a key; runs after its note-on.
+// Judges a press of a key; runs after its note-on. A right answer's name is said as `naming`
+// names it.
 Judgement judgeKey(GameState& state, Controls& controls, NoteSamplePlayer& samples,
-                   layout::KeyRef key);
+                   layout::KeyRef key, NoteNaming naming = NoteNaming::Letters);
+// The note that the game's note index n stands for.
+SpelledNote spellingOfNote(int note);
 // The recording that names white key Command1(key)'s pitch class.
 std::string_view noteSampleFile(int key);
 // The recording that names a natural note's letter, 0 (C) to 6 (B).

@@ -6,6 +6,7 @@
 
 #include "core/computer_keys.h"
 #include "core/languages.h"
+#include "core/note_naming.h"
 #include "core/practice_settings.h"
 
 namespace quavix {
@@ -23,6 +24,9 @@ struct PlayerSettings {
   std::vector<std::string> switchedOffMidiInputs;
   // Applies from the next game's start.
   PracticeSettings practice;
+  NoteNaming noteNames = NoteNaming::Letters;
+  // A help for beginners: the red answer key also shows the note's name.
+  bool redKeyName = false;
 
   bool operator==(const PlayerSettings&) const = default;
 };

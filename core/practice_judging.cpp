@@ -6,16 +6,13 @@
 namespace quavix {
 
 Judgement judgePracticeKey(GameState& state, PracticeGame& practice, Controls& controls,
-                           NoteSamplePlayer& samples, int pressedPitch) {
+                           NoteSamplePlayer& samples, int pressedPitch, NoteNaming naming) {
   if (!pressIsJudged(state, controls)) return Judgement::NotJudged;
   const SpelledNote& note = practice.card.note;
   int16_t& weight = practice.weight();
   if (pressedPitch == pitchOf(note)) {
     state.noteFallY = 0;
-    // The recordings name the natural notes only.
-    if (!testModeSelected(controls) && note.accidental == 0) {
-      samples.playNoteSample(naturalSampleFile(note.letter));
-    }
+    if (!testModeSelected(controls)) samples.playNoteSample(spokenNameFile(naming, note));
     scoreRightAnswer(state, controls, weight);
     return Judgement::Right;
   }

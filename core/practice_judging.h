@@ -11,6 +11,6 @@ namespace quavix {
 // judgeKey for a practice card: any key whose pitch is the card's answers it, a black one too,
 // and every wrong key raises the card's weight.
 Judgement judgePracticeKey(GameState& state, PracticeGame& practice, Controls& controls,
-                           NoteSamplePlayer& samples, int pressedPitch);
+                           NoteSamplePlayer& samples, int pressedPitch, NoteNaming naming);
 
 }  // namespace quavix

@@ -136,8 +136,17 @@ bool Velmora::cardIsRecorded() const {
 }
 
 Judgement Velmora::judge(layout::KeyRef key) {
-  if (!practice_.active) return judgeKey(state_, controls_, services_.sound, key);
-  return judgePracticeKey(state_, practice_, controls_, services_.sound, keyMidiNote(state_, key));
+  const NoteNaming naming = settings_.noteNames;
+  const Judgement judgement = practice_.active
+                                  ? judgePracticeKey(state_, practice_, controls_, services_.sound,
+                                                     keyMidiNote(state_, key), naming)
+                                  : judgeKey(state_, controls_, services_.sound, key, naming);
+  if (judgement == Judgement::Wrong) {
+    const SpelledNote answer =
+        practice_.active ? practice_.card.note : spellingOfNote(state_.currentNote);
+    controls_.answerName = settings_.redKeyName ? nameIn(naming, answer) : std::string();
+  }
+  return judgement;
 }
 
 void Velmora::recordAnswer(Judgement judgement, int pressedPitch) {

@@ -151,10 +151,6 @@ Average time of right answers: %1 s</translation>
         <translation>Practice</translation>
     </message>
     <message>
-        <source>从下一局开始生效。</source>
-        <translation>Applies from the next game.</translation>
-    </message>
-    <message>
         <source>音域与谱号</source>
         <translation>Ranges and clefs</translation>
     </message>
@@ -193,6 +189,34 @@ Average time of right answers: %1 s</translation>
     <message>
         <source>混合至少要有一个谱号。</source>
         <translation>Mixed needs at least one clef.</translation>
+    </message>
+    <message>
+        <source>谱号、音域和升降号从下一局开始生效。</source>
+        <translation>Clefs, ranges and accidentals apply from the next game.</translation>
+    </message>
+    <message>
+        <source>音名</source>
+        <translation>Note names</translation>
+    </message>
+    <message>
+        <source>字母：C D E F G A B</source>
+        <translation>Letters: C D E F G A B</translation>
+    </message>
+    <message>
+        <source>唱名：Do Re Mi Fa Sol La Si</source>
+        <translation>Solfege: Do Re Mi Fa Sol La Si</translation>
+    </message>
+    <message>
+        <source>德式：C D E F G A H</source>
+        <translation>German: C D E F G A H</translation>
+    </message>
+    <message>
+        <source>简谱：1 2 3 4 5 6 7</source>
+        <translation>Numbers: 1 2 3 4 5 6 7</translation>
+    </message>
+    <message>
+        <source>在变红的键上写出音名</source>
+        <translation>Write the name on the key that turns red</translation>
     </message>
 </context>
 <context>

@@ -66,12 +66,16 @@ void BandMenu::addPracticeEntry() {
   connect(addAction(tr("练习设置")), &QAction::triggered, this, [this] {
     if (!practice_) {
       practice_ = new PracticeDialog(
-          [this](const PracticeSettings& practice) {
-            change([&](PlayerSettings& settings) { settings.practice = practice; });
+          [this](const PlayerSettings& chosen) {
+            change([&](PlayerSettings& settings) {
+              settings.practice = chosen.practice;
+              settings.noteNames = chosen.noteNames;
+              settings.redKeyName = chosen.redKeyName;
+            });
           },
           parentWidget());
     }
-    practice_->present(velmora_.settings().practice);
+    practice_->present(velmora_.settings());
   });
 }
 

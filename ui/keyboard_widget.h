@@ -46,12 +46,14 @@ class KeyboardWidget : public QWidget {
   };
 
   void paintKey(QPainter& painter, const PaintedKey& key) const;
+  void paintAnswerName(QPainter& p, const QRect& key) const;
   QPoint toWindowTwips(QPointF local) const;
   QPoint twipsInKey(layout::KeyRef key, QPointF local) const;
 
   std::vector<PaintedKey> paintOrder_;  // bottom to top
   std::array<Colour, kWhiteKeyCount> whiteColours_{};
   std::array<Colour, kBlackKeyCount> blackColours_{};
+  QString answerName_;
   std::array<bool, kWhiteKeyCount + kBlackKeyCount> held_{};
   std::optional<layout::KeyRef> mouseKey_;
 };

@@ -49,7 +49,8 @@ PracticeDialog::PracticeDialog(Apply apply, QWidget* parent)
   new QVBoxLayout(this);
   buildRanges();
   buildAccidentals();
-  layout()->addWidget(new QLabel(tr("从下一局开始生效。"), this));
+  buildNames();
+  layout()->addWidget(new QLabel(tr("谱号、音域和升降号从下一局开始生效。"), this));
   problem_ = new QLabel(this);
   problem_->setStyleSheet("color: #c00000");
   layout()->addWidget(problem_);
@@ -96,7 +97,23 @@ void PracticeDialog::buildAccidentals() {
   layout()->addWidget(group);
 }
 
-void PracticeDialog::present(const PracticeSettings& practice) {
+void PracticeDialog::buildNames() {
+  auto* group = new QGroupBox(tr("音名"), this);
+  auto* column = new QVBoxLayout(group);
+  const QString names[] = {tr("字母：C D E F G A B"), tr("唱名：Do Re Mi Fa Sol La Si"),
+                           tr("德式：C D E F G A H"), tr("简谱：1 2 3 4 5 6 7")};
+  for (size_t i = 0; i < namings_.size(); ++i) {
+    namings_[i] = new QRadioButton(names[i], group);
+    column->addWidget(namings_[i]);
+  }
+  redKeyName_ = new QCheckBox(tr("在变红的键上写出音名"), group);
+  column->addWidget(redKeyName_);
+  layout()->addWidget(group);
+}
+
+void PracticeDialog::present(const PlayerSettings& settings) {
+  shown_ = settings;
+  const PracticeSettings& practice = settings.practice;
   for (Clef clef : kAllClefs) {
     const int i = static_cast<int>(clef);
     selectHeight(lowest_[i], practice.range(clef).lowest);
@@ -104,14 +121,17 @@ void PracticeDialog::present(const PracticeSettings& practice) {
     mixed_[i]->setChecked(practice.mixedClefs[i]);
   }
   accidentals_[static_cast<size_t>(practice.accidentals)]->setChecked(true);
+  namings_[static_cast<size_t>(settings.noteNames)]->setChecked(true);
+  redKeyName_->setChecked(settings.redKeyName);
   check();
   show();
   raise();
   activateWindow();
 }
 
-PracticeSettings PracticeDialog::chosen() const {
-  PracticeSettings practice;
+PlayerSettings PracticeDialog::chosen() const {
+  PlayerSettings settings = shown_;
+  PracticeSettings& practice = settings.practice;
   for (Clef clef : kAllClefs) {
     const int i = static_cast<int>(clef);
     practice.range(clef) = {chosenHeight(lowest_[i]), chosenHeight(highest_[i])};
@@ -120,11 +140,15 @@ PracticeSettings PracticeDialog::chosen() const {
   for (size_t i = 0; i < accidentals_.size(); ++i) {
     if (accidentals_[i]->isChecked()) practice.accidentals = static_cast<Accidentals>(i);
   }
-  return practice;
+  for (size_t i = 0; i < namings_.size(); ++i) {
+    if (namings_[i]->isChecked()) settings.noteNames = kNamings[i];
+  }
+  settings.redKeyName = redKeyName_->isChecked();
+  return settings;
 }
 
 void PracticeDialog::check() {
-  const PracticeSettings practice = chosen();
+  const PracticeSettings practice = chosen().practice;
   QString problem;
   for (Clef clef : kAllClefs) {
     if (!fitsStaff(clef, practice.range(clef))) {

@@ -179,15 +179,13 @@ void VelmoraWindow::mirror() {
   const Controls& now = velmora_.controls();
   const Controls* before = shown_ ? &*shown_ : nullptr;
   auto changed = [&](auto member) { return !before || now.*member != before->*member; };
-  auto setRunning = [](QTimer& timer, bool enabled) {
-    if (enabled) {
-      timer.start();
-    } else {
-      timer.stop();
-    }
-  };
+  auto setRunning = [](QTimer& timer, bool enabled) { enabled ? timer.start() : timer.stop(); };
 
   language_.use(velmora_.settings().language);
+  if (velmora_.settings().noteNames != namingShown_) {
+    namingShown_ = velmora_.settings().noteNames;
+    showTexts();
+  }
   if (changed(&Controls::gameRunning) || changed(&Controls::label2Score)) showCaptions(now);
   if (changed(&Controls::command4Enabled)) command4_->setEnabled(now.command4Enabled);
   keyboard_->setKeyColours(now);
@@ -237,6 +235,7 @@ void VelmoraWindow::showTexts() {
   for (const layout::ControlSpec& spec : layout::controlTable()) {
     if (!spec.text.empty()) showText(controlWidget(spec.name, spec.index), spec);
   }
+  label1_->setText(withMiddleCName(label1_->text(), namingShown_));
   showCaptions(velmora_.controls());
 }
 

@@ -13,6 +13,8 @@ namespace {
 
 constexpr char kMixedClefs[] = "practice/mixedClefs";
 constexpr char kAccidentals[] = "practice/accidentals";
+constexpr char kNoteNames[] = "practice/noteNames";
+constexpr char kRedKeyName[] = "practice/redKeyName";
 constexpr std::array<std::pair<Accidentals, const char*>, 3> kAccidentalCodes = {
     {{Accidentals::None, "none"},
      {Accidentals::SharpsFlats, "sharps-flats"},
@@ -85,17 +87,36 @@ Accidentals readAccidentals(const QSettings& file, Accidentals fallback) {
   return fallback;
 }
 
+NoteNaming readNoteNames(const QSettings& file, NoteNaming fallback) {
+  const QVariant value = file.value(kNoteNames);
+  if (!value.isValid()) return fallback;
+  if (const auto naming = namingOfCode(value.toString().trimmed().toStdString())) return *naming;
+  ignore(file, kNoteNames, "not letters, solfege, german or numbers");
+  return fallback;
+}
+
+bool readRedKeyName(const QSettings& file, bool fallback) {
+  const QVariant value = file.value(kRedKeyName);
+  if (!value.isValid()) return fallback;
+  const QString text = value.toString().trimmed();
+  if (text == QLatin1String("true") || text == QLatin1String("false")) return text == "true";
+  ignore(file, kRedKeyName, "not true or false");
+  return fallback;
+}
+
 }  // namespace
 
-PracticeSettings readPracticeSettings(const QSettings& file) {
-  PracticeSettings practice;
+void readPracticeSettings(const QSettings& file, PlayerSettings& settings) {
+  PracticeSettings& practice = settings.practice;
   for (Clef clef : kAllClefs) practice.range(clef) = readRange(file, clef, practice.range(clef));
   practice.mixedClefs = readMixedClefs(file, practice.mixedClefs);
   practice.accidentals = readAccidentals(file, practice.accidentals);
-  return practice;
+  settings.noteNames = readNoteNames(file, settings.noteNames);
+  settings.redKeyName = readRedKeyName(file, settings.redKeyName);
 }
 
-void writePracticeSettings(QSettings& file, const PracticeSettings& practice) {
+void writePracticeSettings(QSettings& file, const PlayerSettings& settings) {
+  const PracticeSettings& practice = settings.practice;
   for (Clef clef : kAllClefs) file.setValue(rangeKey(clef), rangeText(practice.range(clef)));
   QStringList clefs;
   for (Clef clef : kAllClefs) {
@@ -107,6 +128,9 @@ void writePracticeSettings(QSettings& file, const PracticeSettings& practice) {
   for (const auto& [accidentals, code] : kAccidentalCodes) {
     if (accidentals == practice.accidentals) file.setValue(kAccidentals, QLatin1String(code));
   }
+  const std::string_view naming = namingCode(settings.noteNames);
+  file.setValue(kNoteNames, QString::fromUtf8(naming.data(), naming.size()));
+  file.setValue(kRedKeyName, settings.redKeyName);
 }
 
 }  // namespace quavix

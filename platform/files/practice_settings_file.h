@@ -2,7 +2,7 @@
 
 #include <QSettings>
 
-#include "core/practice_settings.h"
+#include "core/player_settings.h"
 
 namespace quavix {
 
@@ -10,8 +10,10 @@ namespace quavix {
 //   trebleRange=G3-D6, bassRange, altoRange, tenorRange: the lowest and highest natural note
 //   mixedClefs=treble, bass: the clefs of the mixed option
 //   accidentals=none | sharps-flats | keys
+//   noteNames=letters | solfege | german | numbers
+//   redKeyName=false | true
 // A value that cannot be read keeps its default, with one line on stderr.
-PracticeSettings readPracticeSettings(const QSettings& file);
-void writePracticeSettings(QSettings& file, const PracticeSettings& practice);
+void readPracticeSettings(const QSettings& file, PlayerSettings& settings);
+void writePracticeSettings(QSettings& file, const PlayerSettings& settings);
 
 }  // namespace quavix

@@ -96,7 +96,7 @@ PlayerSettings SettingsFile::loadSettings() {
   settings.switchedOffMidiInputs = readNames(file, kSwitchedOffMidiInputs);
   settings.computerKeyOctave = readInt(file, kComputerKeyOctave, kLowestKeyOctave,
                                        kHighestKeyOctave, settings.computerKeyOctave);
-  settings.practice = readPracticeSettings(file);
+  readPracticeSettings(file, settings);
   return settings;
 }
 
@@ -109,7 +109,7 @@ void SettingsFile::saveSettings(const PlayerSettings& settings) {
   file.setValue(kMidiEcho, settings.midiEcho);
   file.setValue(kSwitchedOffMidiInputs, toQStrings(settings.switchedOffMidiInputs));
   file.setValue(kComputerKeyOctave, settings.computerKeyOctave);
-  writePracticeSettings(file, settings.practice);
+  writePracticeSettings(file, settings);
   file.sync();
   if (file.status() != QSettings::NoError) {
     std::cerr << "quavix: cannot write the settings file " << path_.string() << '\n';

@@ -27,7 +27,9 @@ struct Practice : Game {
     startPractice(practice, rules, test ? 10 : 20);
   }
   void choose() { choosePracticeCard(state, practice, controls, *this); }
-  Judgement answer(int pitch) { return judgePracticeKey(state, practice, controls, *this, pitch); }
+  Judgement answer(int pitch, NoteNaming naming) {
+    return judgePracticeKey(state, practice, controls, *this, pitch, naming);
+  }
   PracticeGame practice;
 };
 
@@ -98,11 +100,30 @@ TEST(Practice, AnyKeyOfTheCardsPitchAnswersAndEveryWrongKeyRaisesItsWeight) {
     int scoreAfter, weightAfter;
     bool red;  // the card's pitch's key
     std::vector<std::string> samples;
+    NoteNaming naming = NoteNaming::Letters;
   };
   const Case cases[] = {
-      {"F#4", 66, false, Judgement::Right, 49, 18, false, {}},
-      {"Cb4", 59, false, Judgement::Right, 49, 18, false, {}},  // on the white key B3
+      {"F#4", 66, false, Judgement::Right, 49, 18, false, {"names/letters/f-sharp.wav"}},
+      // on the white key B3
+      {"Cb4",
+       59,
+       false,
+       Judgement::Right,
+       49,
+       18,
+       false,
+       {"names/german/c-flat.wav"},
+       NoteNaming::German},
       {"C4", 60, false, Judgement::Right, 49, 18, false, {"2.wav"}},
+      {"C4",
+       60,
+       false,
+       Judgement::Right,
+       49,
+       18,
+       false,
+       {"names/solfege/c.wav"},
+       NoteNaming::Solfege},
       {"Bb3", 58, true, Judgement::Right, 49, 18, false, {}},
       {"F#4", 65, false, Judgement::Wrong, 30, 20, true, {}},
       {"F#4", 61, false, Judgement::Wrong, 30, 20, true, {}},  // a black key raises it too
@@ -114,7 +135,7 @@ TEST(Practice, AnyKeyOfTheCardsPitchAnswersAndEveryWrongKeyRaisesItsWeight) {
     game.score() = 40;
     game.practice.card.note = *parseNoteName(c.card);
     game.practice.weight() = 19;
-    EXPECT_EQ(game.answer(c.pitch), c.judgement) << c.card << c.pitch;
+    EXPECT_EQ(game.answer(c.pitch, c.naming), c.judgement) << c.card << c.pitch;
     EXPECT_EQ(game.score(), c.scoreAfter) << c.card << c.pitch;
     EXPECT_EQ(game.practice.weight(), c.weightAfter) << c.card << c.pitch;
     EXPECT_EQ(game.state.noteFallY, c.judgement == Judgement::Right ? 0 : 400);
@@ -212,6 +233,30 @@ TEST(PracticeFace, CardsShowTheirClefSignatureAndSigns) {
       const PracticeCard card{clef, step, naturalAt(diatonicOnStep(clef, step)), 0};
       EXPECT_EQ(facedCard(card, true), facedCard(card, false)) << step;
     }
+  }
+}
+
+}  // namespace
+}  // namespace quavix
+
+namespace quavix {
+namespace {
+
+// The game's own cards in another naming: the red key bears the name when asked to, and a right
+// answer says it.
+TEST(Naming, TheRedKeyAndTheVoiceNameTheNoteAsChosen) {
+  for (const bool named : {false, true}) {
+    PlayerSettings kept;
+    kept.noteNames = NoteNaming::Solfege;
+    kept.redKeyName = named;
+    Window<> window(kept);
+    window.velmora.Form_Load();
+    window.velmora.Command3_Click();
+    window.velmora.Timer1_Timer();  // at 50 points, middle C
+    window.velmora.Command1_MouseDown(17, 1, 0, 0, 0);
+    EXPECT_EQ(window.velmora.controls().answerName, named ? "Do" : "");
+    window.velmora.Command1_MouseDown(16, 1, 0, 0, 0);
+    EXPECT_NE(window.services.log.back().find("names/solfege/c.wav"), std::string::npos);
   }
 }
 

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 #include "core/key_signature.h"
+#include "core/note_naming.h"
 #include "core/spelled_note.h"
 
 namespace quavix {
@@ -54,6 +56,40 @@ TEST(Spelling, KeySignaturesAddSharpsAndFlatsInOrder) {
     }
     EXPECT_EQ(signs, kSigns[fifths - kFewestFifths]) << fifths;
   }
+}
+
+}  // namespace
+}  // namespace quavix
+
+namespace quavix {
+namespace {
+
+TEST(Spelling, EveryNamingNamesEverySpelling) {
+  struct Case {
+    const char* spelled;
+    std::array<const char*, 4> names;  // letters, solfege, german, numbers
+    const char* heard;                 // the recording of its solfege name
+  };
+  const Case cases[] = {{"C4", {"C", "Do", "C", "1"}, "names/solfege/c.wav"},
+                        {"F#4", {"F#", "Fa#", "Fis", "#4"}, "names/solfege/f-sharp.wav"},
+                        {"Bb3", {"Bb", "Sib", "B", "b7"}, "names/solfege/b-flat.wav"},
+                        {"B3", {"B", "Si", "H", "7"}, "names/solfege/b.wav"},
+                        {"Eb4", {"Eb", "Mib", "Es", "b3"}, "names/solfege/e-flat.wav"},
+                        {"Ab4", {"Ab", "Lab", "As", "b6"}, "names/solfege/a-flat.wav"},
+                        {"Cb4", {"Cb", "Dob", "Ces", "b1"}, "names/solfege/c-flat.wav"},
+                        {"B#3", {"B#", "Si#", "His", "#7"}, "names/solfege/b-sharp.wav"}};
+  for (const Case& c : cases) {
+    const SpelledNote note = *parseNoteName(c.spelled);
+    for (size_t i = 0; i < 4; ++i) EXPECT_EQ(nameIn(kNamings[i], note), c.names[i]) << c.spelled;
+    EXPECT_EQ(spokenNameFile(NoteNaming::Solfege, note), c.heard);
+  }
+  // The letters' natural names are the game's own recordings.
+  EXPECT_EQ(spokenNameFile(NoteNaming::Letters, *parseNoteName("C4")), "2.wav");
+  EXPECT_EQ(spokenNameFile(NoteNaming::Letters, *parseNoteName("B2")), "8.wav");
+  EXPECT_EQ(spokenNameFile(NoteNaming::Letters, *parseNoteName("Db5")), "names/letters/d-flat.wav");
+  EXPECT_EQ(nameWithOctave(NoteNaming::German, *parseNoteName("F#4")), "Fis\u2084");
+  EXPECT_EQ(nameWithOctave(NoteNaming::Letters, spellingOfPitch(34)), "A#1");
+  EXPECT_EQ(nameWithOctave(NoteNaming::Letters, spellingOfPitch(60)), "C4");
 }
 
 }  // namespace

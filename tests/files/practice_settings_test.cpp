@@ -21,10 +21,13 @@ TEST_F(PracticeSettingsTest, WhatIsSavedComesBack) {
   chosen.practice.range(Clef::Treble) = {28, 42};
   chosen.practice.mixedClefs = {false, true, true, true};
   chosen.practice.accidentals = Accidentals::SharpsFlats;
+  chosen.noteNames = NoteNaming::German;
+  chosen.redKeyName = true;
   SettingsFile(path).saveSettings(chosen);
   EXPECT_EQ(SettingsFile(path).loadSettings(), chosen);
   EXPECT_NE(readBytes(path).find("altoRange=A2-A2"), std::string::npos);
   chosen.practice.accidentals = Accidentals::Keys;
+  chosen.noteNames = NoteNaming::Numbers;
   SettingsFile(path).saveSettings(chosen);
   EXPECT_EQ(SettingsFile(path).loadSettings(), chosen);
 }
@@ -44,6 +47,8 @@ TEST_F(PracticeSettingsTest, AWrongValueKeepsItsDefault) {
       {"mixedClefs=treble, soprano", {}},
       {"accidentals=flats", {}},
       {"accidentals=keys,none", {}},
+      {"noteNames=doremi", {}},
+      {"redKeyName=1", {}},
       {"trebleRange=C4-C3\nmixedClefs=tenor", tenorOnly}};
   for (const auto& [lines, expected] : cases) {
     writeBytes(path, "[practice]\n" + lines + "\n");

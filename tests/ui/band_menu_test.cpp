@@ -56,7 +56,7 @@ class BandMenuTest : public WindowTest {
     choose("练习设置");
     auto* dialog = window().findChild<PracticeDialog*>();
     QVERIFY(dialog && dialog->isVisible() && !dialog->isModal());
-    QCOMPARE(dialog->chosen(), PracticeSettings{});
+    QCOMPARE(dialog->chosen(), PlayerSettings{});
     const auto notes = dialog->findChildren<QComboBox*>();  // lowest and highest, per clef
     const auto mixed = dialog->findChildren<QCheckBox*>();
     QPushButton* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
@@ -67,7 +67,9 @@ class BandMenuTest : public WindowTest {
     for (QCheckBox* clef : mixed) clef->setChecked(false);
     QVERIFY(!ok->isEnabled());
     mixed[2]->setChecked(true);
-    dialog->findChildren<QRadioButton*>()[2]->setChecked(true);
+    const auto radios = dialog->findChildren<QRadioButton*>();  // accidentals, then namings
+    radios[2]->setChecked(true);
+    radios[4]->setChecked(true);
     rig_->services.log.clear();
     QTest::mouseClick(ok, Qt::LeftButton);
     QVERIFY(!dialog->isVisible());
@@ -76,6 +78,7 @@ class BandMenuTest : public WindowTest {
     QCOMPARE(kept.range(Clef::Treble), (NoteRange{26, 26}));
     QCOMPARE(kept.mixedClefs, (std::array<bool, kClefKinds>{false, false, true, false}));
     QCOMPARE(kept.accidentals, Accidentals::Keys);
+    QCOMPARE(rig_->velmora.settings().noteNames, NoteNaming::Solfege);
     QTest::mouseClick(widget("Option1", 2), Qt::LeftButton);
     QTest::mouseClick(widget("Command3"), Qt::LeftButton);
     rig_->velmora.Timer1_Timer();
