@@ -20,13 +20,13 @@ struct PlayerSettings {
   bool midiEcho = true;
   // The C that the computer keys' lower row starts from.
   int computerKeyOctave = kDefaultKeyOctave;
-  // MIDI sources, by name, that the game does not listen to.
-  std::vector<std::string> switchedOffMidiInputs;
   // Applies from the next game's start.
-  PracticeSettings practice;
+  PracticeSettings practice{};
   NoteNaming noteNames = NoteNaming::Letters;
   // A help for beginners: the red answer key also shows the note's name.
   bool redKeyName = false;
+  // MIDI sources, by name, that the game does not listen to.
+  std::vector<std::string> switchedOffMidiInputs;
 
   bool operator==(const PlayerSettings&) const = default;
 };

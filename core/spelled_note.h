@@ -22,7 +22,14 @@ struct SpelledNote {
   int16_t letter = 0;
   int16_t accidental = 0;
   int16_t octave = 4;
-  bool operator==(const SpelledNote&) const = default;
+  auto operator<=>(const SpelledNote&) const = default;
+};
+
+// A note as a card writes it: on a clef's staff, with its spelling.
+struct WrittenNote {
+  Clef clef = Clef::Treble;
+  SpelledNote note;
+  auto operator<=>(const WrittenNote&) const = default;
 };
 
 constexpr int kLetterCount = 7;

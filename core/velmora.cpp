@@ -111,12 +111,16 @@ void Velmora::Timer1_Timer() {
   const TickOutcome outcome =
       quavix::Timer1_Timer(state_, controls_, services_.random, services_.pictures,
                            practice_.active ? &practice_ : nullptr);
-  const bool recorded = cardIsRecorded();
-  if (outcome.spawned && recorded) {
-    services_.recorder.cardShown(state_.currentClef, state_.currentNote);
+  GameRecorder& recorder = services_.recorder;
+  const bool gameNote = cardIsGameNote();
+  const WrittenNote written{practice_.card.clef, practice_.card.note};
+  if (outcome.spawned) {
+    gameNote ? recorder.cardShown(state_.currentClef, state_.currentNote)
+             : recorder.writtenCardShown(written);
   }
-  if (outcome.missed && recorded) {
-    services_.recorder.cardMissed(state_.currentClef, state_.currentNote);
+  if (outcome.missed) {
+    gameNote ? recorder.cardMissed(state_.currentClef, state_.currentNote)
+             : recorder.writtenCardMissed(written);
   }
   if (outcome.stopped) recordGameEnd();
 }
@@ -130,7 +134,7 @@ void Velmora::Timer2_Timer() {
 
 void Velmora::recordGameEnd() { services_.recorder.gameEnded(state_.scores[state_.scoreSlot]); }
 
-bool Velmora::cardIsRecorded() const {
+bool Velmora::cardIsGameNote() const {
   return !practice_.active ||
          (hasClefPicture(practice_.card.clef) && practice_.card.note.accidental == 0);
 }
@@ -150,9 +154,14 @@ Judgement Velmora::judge(layout::KeyRef key) {
 }
 
 void Velmora::recordAnswer(Judgement judgement, int pressedPitch) {
-  if (judgement == Judgement::NotJudged || !cardIsRecorded()) return;
-  services_.recorder.answered(state_.currentClef, state_.currentNote, pressedPitch,
-                              judgement == Judgement::Right);
+  if (judgement == Judgement::NotJudged) return;
+  const bool right = judgement == Judgement::Right;
+  if (cardIsGameNote()) {
+    services_.recorder.answered(state_.currentClef, state_.currentNote, pressedPitch, right);
+  } else {
+    services_.recorder.writtenAnswered({practice_.card.clef, practice_.card.note}, pressedPitch,
+                                       right);
+  }
 }
 
 void Velmora::changeSettings(const PlayerSettings& settings) {

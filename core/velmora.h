@@ -86,8 +86,8 @@ class Velmora {
   // Every way a game ends tells the recorder, which ignores an end it already heard.
   void recordGameEnd();
   void recordAnswer(Judgement judgement, int pressedPitch);
-  // The statistics know the game's own notes: natural notes on the treble and bass clefs.
-  bool cardIsRecorded() const;
+  // The game's own notes, natural notes on the treble and bass clefs, have their own statistics.
+  bool cardIsGameNote() const;
   Judgement judge(layout::KeyRef key);
 
   VelmoraServices services_;

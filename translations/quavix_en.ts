@@ -292,5 +292,13 @@ Average time of right answers: %1 s</translation>
         <source>清除所有音符的统计和得分历史？分数不受影响，清除后无法恢复。</source>
         <translation>Clear all note statistics and the score history? Scores are not affected; this cannot be undone.</translation>
     </message>
+    <message>
+        <source>中音谱号</source>
+        <translation>Alto clef</translation>
+    </message>
+    <message>
+        <source>次中音谱号</source>
+        <translation>Tenor clef</translation>
+    </message>
 </context>
 </TS>

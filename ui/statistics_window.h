@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "core/note_naming.h"
 #include "core/statistics_recorder.h"
 
 class QLabel;
@@ -28,7 +29,10 @@ class StatisticsWindow : public QWidget {
 
   // Shows the window, or raises it when it is open already.
   void present();
+  // The clef's tab: a Clef's number.
   void showClef(int clef);
+  // Notes are named so from the next drawing on.
+  void setNoteNaming(NoteNaming naming);
 
   HeatMapWidget* heatMap() const { return heatMap_; }
   ScoreHistoryChart* history() const { return history_; }
@@ -43,6 +47,7 @@ class StatisticsWindow : public QWidget {
   void askToClear();
 
   StatisticsRecorder& recorder_;
+  NoteNaming naming_ = NoteNaming::Letters;
   QTabBar* clefs_ = nullptr;
   HeatMapWidget* heatMap_ = nullptr;
   QTreeWidget* confusions_ = nullptr;

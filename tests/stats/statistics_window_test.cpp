@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "core/midi_notes.h"
 #include "core/note_model.h"
 #include "tests/stats/stats_doubles.h"
 #include "ui/heat_map_widget.h"
@@ -50,6 +51,25 @@ class StatisticsWindowTest : public QObject {
   }
 
  private slots:
+  // A sharp's or flat's figures colour its black key; another naming names the confusions.
+  void blackKeysShowTheirSharpsAndFlatsInTheChosenNaming() {
+    Statistics given;
+    given.written[{Clef::Treble, *parseNoteName("F#4")}] = {2, 2, 0, 0, 0, 0, {}};
+    given.written[{Clef::Treble, *parseNoteName("Gb4")}] = {1, 0, 1, 0, 0, 0, {{65, 1}}};
+    Shown shown(given);
+    shown.window->setNoteNaming(NoteNaming::German);
+    QCoreApplication::processEvents();
+    HeatMapWidget* map = shown.window->heatMap();
+    const QImage drawn = map->grab().toImage();
+    const auto colourOf = [&](int pitch) {
+      const QRect area = map->keyArea(*keyForNote(pitch));
+      return drawn.pixelColor(area.center());
+    };
+    QCOMPARE(colourOf(66), viridis(2.0 / 3));
+    QCOMPARE(colourOf(61), QColor(80, 80, 80));
+    QCOMPARE(shown.window->confusions()->topLevelItem(0)->text(0), QString("Fis₄ → F₄"));
+  }
+
   // Clearing asks first; only a yes forgets.
   void keysShowAccuracyPerClefWithGreyForNotesNeverShownUntilCleared() {
     Shown shown(trebleRecord());
