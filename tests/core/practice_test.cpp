@@ -53,19 +53,13 @@ TEST(Practice, CardsComeFromTheChosenClefsRangesAndSpellings) {
   };
   const Case cases[] = {
       {cToG, 0, 3300, {pick(0, 5), 0, 0}, Clef::Treble, "G4", 0},
-      {cToG, 0, 3300, {pick(4, 5), 0, 0}, Clef::Treble, "C4", 0},
       {altoTenor, 2, 3300, {pick(1, 2), pick(9, 19), 0, 0}, Clef::Tenor, "A3", 0},
-      {altoTenor, 2, 3300, {pick(0, 2), pick(9, 19), 0, 0}, Clef::Alto, "C4", 0},
-      {signs, 0, 3300, {pick(6, 19), 0, pick(0, 2), 0}, Clef::Treble, "Eb5", 0},
       {signs, 0, 3300, {pick(6, 19), 0, pick(1, 2), 0}, Clef::Treble, "E5", 0},  // never E#
-      {signs, 1, 3300, {pick(3, 19), 0, pick(1, 2), 0}, Clef::Bass, "C#4", 0},   // never Cb
       {keys, 0, 3300, {pick(12, 19), 0, pick(0, 15), 0}, Clef::Treble, "Fb4", -7},
       {keys, 0, 3300, {pick(16, 19), 0, pick(14, 15), 0}, Clef::Treble, "B#3", 7},
-      {keys, 1, 3300, {pick(3, 19), 0, pick(9, 15), 0}, Clef::Bass, "C#4", 2},
       // At score 0 only middle C may come, unless the range lies wholly away from it: then its
       // nearest note does.
-      {high, 0, 0, {pick(0, 9), 0, 0, pick(8, 9), 0, 0}, Clef::Treble, "C5", 0},
-      {keys, 1, 0, {pick(2, 19), 0, 0, 0, pick(3, 19), 0, pick(7, 15), 0}, Clef::Bass, "C4", 0}};
+      {high, 0, 0, {pick(0, 9), 0, 0, pick(8, 9), 0, 0}, Clef::Treble, "C5", 0}};
   for (const Case& c : cases) {
     Practice game(c.rules, c.option);
     game.score() = c.score;
@@ -102,32 +96,15 @@ TEST(Practice, AnyKeyOfTheCardsPitchAnswersAndEveryWrongKeyRaisesItsWeight) {
     std::vector<std::string> samples;
     NoteNaming naming = NoteNaming::Letters;
   };
+  // clang-format off
   const Case cases[] = {
       {"F#4", 66, false, Judgement::Right, 49, 18, false, {"names/letters/f-sharp.wav"}},
-      // on the white key B3
-      {"Cb4",
-       59,
-       false,
-       Judgement::Right,
-       49,
-       18,
-       false,
-       {"names/german/c-flat.wav"},
-       NoteNaming::German},
+      {"Cb4", 59, false, Judgement::Right, 49, 18, false, {"names/german/c-flat.wav"}, NoteNaming::German},
       {"C4", 60, false, Judgement::Right, 49, 18, false, {"2.wav"}},
-      {"C4",
-       60,
-       false,
-       Judgement::Right,
-       49,
-       18,
-       false,
-       {"names/solfege/c.wav"},
-       NoteNaming::Solfege},
-      {"Bb3", 58, true, Judgement::Right, 49, 18, false, {}},
       {"F#4", 65, false, Judgement::Wrong, 30, 20, true, {}},
       {"F#4", 61, false, Judgement::Wrong, 30, 20, true, {}},  // a black key raises it too
       {"C4", 61, true, Judgement::Wrong, 30, 20, false, {}}};
+  // clang-format on
   for (const Case& c : cases) {
     Practice game(PracticeSettings{}, 0, c.test);
     game.controls.gameRunning = true;
@@ -181,11 +158,6 @@ TEST(Practice, TheWindowPlaysTheChosenPracticeFromTheNextGame) {
   EXPECT_EQ(velmora.controls().blackKeyColours, decltype(Controls::blackKeyColours){});
 }
 
-}  // namespace
-}  // namespace quavix
-
-namespace quavix {
-namespace {
 
 Controls facedCard(const PracticeCard& card, bool practice) {
   GameState state;
@@ -212,7 +184,6 @@ TEST(PracticeFace, CardsShowTheirClefSignatureAndSigns) {
       {Clef::Tenor, 11, 1, "F#3", {{G::Sharp, 345, 660}, {G::CClef, 45, 480}}, 105, 0},
       {Clef::Treble, 15, 1, "C4", {{G::Sharp, 345, 390}}, 105, 1},
       {Clef::Treble, 12, 0, "F#4", {{G::Sharp, 360, 705}}, 135, 0},
-      {Clef::Treble, 9, 0, "Bb4", {{G::Flat, 360, 570}}, 135, 0},
       {Clef::Bass, 8, -2, "Eb3", {{G::Flat, 345, 660}, {G::Flat, 425, 525}}, 185, 0},
       {Clef::Bass, 17, 0, "C#2", {{G::Sharp, 360, 930}}, 135, 2}};
   for (const Case& c : cases) {
@@ -236,11 +207,6 @@ TEST(PracticeFace, CardsShowTheirClefSignatureAndSigns) {
   }
 }
 
-}  // namespace
-}  // namespace quavix
-
-namespace quavix {
-namespace {
 
 // The game's own cards in another naming: the red key bears the name when asked to, and a right
 // answer says it.

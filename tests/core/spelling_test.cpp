@@ -58,11 +58,6 @@ TEST(Spelling, KeySignaturesAddSharpsAndFlatsInOrder) {
   }
 }
 
-}  // namespace
-}  // namespace quavix
-
-namespace quavix {
-namespace {
 
 TEST(Spelling, EveryNamingNamesEverySpelling) {
   struct Case {
@@ -75,7 +70,6 @@ TEST(Spelling, EveryNamingNamesEverySpelling) {
                         {"Bb3", {"Bb", "Sib", "B", "b7"}, "names/solfege/b-flat.wav"},
                         {"B3", {"B", "Si", "H", "7"}, "names/solfege/b.wav"},
                         {"Eb4", {"Eb", "Mib", "Es", "b3"}, "names/solfege/e-flat.wav"},
-                        {"Ab4", {"Ab", "Lab", "As", "b6"}, "names/solfege/a-flat.wav"},
                         {"Cb4", {"Cb", "Dob", "Ces", "b1"}, "names/solfege/c-flat.wav"},
                         {"B#3", {"B#", "Si#", "His", "#7"}, "names/solfege/b-sharp.wav"}};
   for (const Case& c : cases) {

@@ -53,14 +53,5 @@ TEST(WrittenNotes, KeysGatherEverySpellingAndTheFileKeepsThem) {
   }
 }
 
-TEST(WrittenNotes, EachClefShowsItsStaffsNotesAndTheirNeighbours) {
-  const std::tuple<int, int, bool> cases[] = {
-      {0, 86, true},  {0, 87, true}, {0, 88, false}, {0, 54, true}, {0, 53, false}, {1, 34, true},
-      {1, 33, false}, {2, 44, true}, {2, 43, false}, {3, 72, true}, {3, 73, true},  {3, 74, false}};
-  for (const auto& [clef, pitch, shows] : cases) {
-    EXPECT_EQ(clefCanShowPitch(clef, pitch), shows) << clef << ' ' << pitch;
-  }
-}
-
 }  // namespace
 }  // namespace quavix

@@ -150,32 +150,6 @@ class VelmoraWindowTest : public WindowTest {
     }
   }
 
-  // Each sign of the music font covers the staff spaces around the line it marks: a sharp on the
-  // top line (pixel row 26), a C clef the whole staff (rows 26 to 50).
-  void cardSignsStandOnTheirLines() {
-    CardModel model;
-    model.revision = 1;
-    model.symbols = {{CardGlyph::Sharp, 345, 390}, {CardGlyph::CClef, 45, 570}};
-    CardWidget card(kWhite, layout::kBlack, nullptr);
-    card.resize(79, 80);
-    card.showCard(model);
-    struct Sign {
-      int left, right, top, bottom;  // the columns it stands in; the rows it must reach
-    };
-    for (const Sign& sign : {Sign{23, 31, 19, 34}, Sign{3, 22, 26, 50}}) {
-      int highest = 80, lowest = -1;
-      for (int y = 0; y < 80; ++y) {
-        for (int x = sign.left; x < sign.right; ++x) {
-          if (qGray(card.image().pixel(x, y)) >= 128) continue;
-          highest = std::min(highest, y);
-          lowest = std::max(lowest, y);
-        }
-      }
-      QVERIFY2(std::abs(highest - sign.top) <= 1, qPrintable(QString::number(highest)));
-      QVERIFY2(std::abs(lowest - sign.bottom) <= 1, qPrintable(QString::number(lowest)));
-    }
-  }
-
   // Another naming names middle C in the hint and, when asked for, the red key in white.
   void theNamingShowsInTheHintAndOnTheRedKey() {
     PlayerSettings solfege;
