@@ -13,7 +13,7 @@ namespace quavix {
 
 namespace {
 
-constexpr float kLeftRange = 5000;
+constexpr int kLeftRange = 5000;
 constexpr int kLeftMin = 1000;
 
 int drawBelow(RandomSource& random, int count) {
@@ -50,8 +50,7 @@ void drawSpelling(PracticeCard& card, Accidentals accidentals, RandomSource& ran
   }
 }
 
-}  // namespace
-
+// The clefs the selected option draws from, in Clef order.
 std::vector<Clef> chosenClefs(const PracticeSettings& rules, const Controls& controls) {
   if (controls.option1Selected[0]) return {Clef::Treble};
   if (controls.option1Selected[1]) return {Clef::Bass};
@@ -61,6 +60,8 @@ std::vector<Clef> chosenClefs(const PracticeSettings& rules, const Controls& con
   }
   return clefs;
 }
+
+}  // namespace
 
 void choosePracticeCard(GameState& state, PracticeGame& practice, const Controls& controls,
                         RandomSource& random) {
@@ -75,7 +76,8 @@ void choosePracticeCard(GameState& state, PracticeGame& practice, const Controls
   PracticeCard& card = practice.card;
   for (;;) {
     random.reseed();
-    card.clef = clefs.size() == 1 ? clefs.front() : clefs[drawBelow(random, clefs.size())];
+    card.clef = clefs.size() == 1 ? clefs.front()
+                                  : clefs[drawBelow(random, static_cast<int>(clefs.size()))];
     const NoteRange range = practice.rules.range(card.clef);
     card.step = static_cast<int16_t>(stepOfDiatonic(card.clef, range.highest) +
                                      drawBelow(random, range.highest - range.lowest + 1));

@@ -7,9 +7,6 @@
 
 namespace quavix {
 
-// The clefs the selected option draws from, in Clef order.
-std::vector<Clef> chosenClefs(const PracticeSettings& rules, const Controls& controls);
-
 // chooseCard over the practice game's notes: the selected clefs and their ranges, the chosen
 // accidentals, its own weights. Learning mode limits the distance from middle C as the game does,
 // but never below the nearest note that the chosen ranges hold. Sets practice.card, staffStep and

@@ -15,7 +15,6 @@ struct PracticeCard {
   int16_t step = 0;
   SpelledNote note;
   int16_t keyFifths = 0;  // the key signature, 0 without one
-  bool operator==(const PracticeCard&) const = default;
 };
 
 // A game played over the player's chosen notes. It replaces the game's card choice, answer and
@@ -31,7 +30,6 @@ struct PracticeGame {
   int16_t& weight() {
     return weights[static_cast<int>(card.clef)][card.step][card.note.accidental + 1];
   }
-  bool operator==(const PracticeGame&) const = default;
 };
 
 // At a game's start: the rules of that moment, every weight at the game's starting weight.

@@ -64,6 +64,11 @@ void BandMenu::addInstrumentEntries() {
 void BandMenu::addPracticeEntry() {
   addSeparator();
   connect(addAction(tr("练习设置")), &QAction::triggered, this, [this] {
+    // A closed dialog is made anew, in the interface's language of the moment.
+    if (practice_ && !practice_->isVisible()) {
+      practice_->deleteLater();
+      practice_ = nullptr;
+    }
     if (!practice_) {
       practice_ = new PracticeDialog(
           [this](const PlayerSettings& chosen) {
