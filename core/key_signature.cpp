@@ -23,6 +23,15 @@ int16_t keyAccidental(int fifths, int letter) {
   return 0;
 }
 
+std::string keyName(int fifths) {
+  // Each fifth up moves the tonic four letters on.
+  const int letter = ((fifths * 4) % kLetterCount + kLetterCount) % kLetterCount;
+  std::string name(1, "CDEFGAB"[letter]);
+  const int accidental = keyAccidental(fifths, letter);
+  if (accidental != 0) name += accidental > 0 ? '#' : 'b';
+  return name;
+}
+
 SpelledNote spellInKey(int fifths, SpelledNote natural) {
   natural.accidental = keyAccidental(fifths, natural.letter);
   return natural;

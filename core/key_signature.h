@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "core/spelled_note.h"
 
@@ -15,6 +16,8 @@ constexpr int kKeySignatureCount = kMostFifths - kFewestFifths + 1;
 int16_t keyAccidental(int fifths, int letter);
 // The natural note on a staff step as the signature spells it.
 SpelledNote spellInKey(int fifths, SpelledNote natural);
+// The major key's name: "C", "F#", "Bb", "Cb".
+std::string keyName(int fifths);
 // The letter of the signature's i-th sign, in the order in which signatures add them.
 int signLetter(int fifths, int i);
 

@@ -23,11 +23,4 @@ const LanguageInfo& languageInfo(Language language) {
   return kLanguages.front();
 }
 
-std::optional<Language> languageOfCode(std::string_view code) {
-  for (const LanguageInfo& info : kLanguages) {
-    if (info.code == code) return info.language;
-  }
-  return std::nullopt;
-}
-
 }  // namespace quavix

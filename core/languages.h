@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string_view>
 
@@ -23,6 +22,5 @@ struct LanguageInfo {
 
 std::span<const LanguageInfo> languages();
 const LanguageInfo& languageInfo(Language language);
-std::optional<Language> languageOfCode(std::string_view code);
 
 }  // namespace quavix

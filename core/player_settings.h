@@ -8,6 +8,7 @@
 #include "core/languages.h"
 #include "core/note_naming.h"
 #include "core/practice_settings.h"
+#include "core/transposition.h"
 
 namespace quavix {
 
@@ -27,6 +28,8 @@ struct PlayerSettings {
   bool redKeyName = false;
   // MIDI sources, by name, that the game does not listen to.
   std::vector<std::string> switchedOffMidiInputs;
+  // Of the instrument played into a MIDI input or the microphone.
+  Transposition transposition = Transposition::Concert;
 
   bool operator==(const PlayerSettings&) const = default;
 };

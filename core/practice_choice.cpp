@@ -39,13 +39,18 @@ int16_t drawAccidental(int letter, RandomSource& random) {
 }
 
 // Draws how the natural note is written: sets the card's note and key signature.
-void drawSpelling(PracticeCard& card, Accidentals accidentals, RandomSource& random) {
+void drawSpelling(PracticeCard& card, const PracticeSettings& rules, RandomSource& random) {
   card.note = naturalAt(diatonicOnStep(card.clef, card.step));
   card.keyFifths = 0;
-  if (accidentals == Accidentals::SharpsFlats) {
+  if (rules.accidentals == Accidentals::SharpsFlats) {
     card.note.accidental = drawAccidental(card.note.letter, random);
-  } else if (accidentals == Accidentals::Keys) {
-    card.keyFifths = static_cast<int16_t>(drawBelow(random, kKeySignatureCount) + kFewestFifths);
+  } else if (rules.accidentals == Accidentals::Keys) {
+    std::vector<int16_t> keys;
+    for (int fifths = kFewestFifths; fifths <= kMostFifths; ++fifths) {
+      if (rules.hasKey(fifths)) keys.push_back(static_cast<int16_t>(fifths));
+    }
+    // An empty choice is refused when the settings are read; C major then stands in.
+    if (!keys.empty()) card.keyFifths = keys[drawBelow(random, static_cast<int>(keys.size()))];
     card.note = spellInKey(card.keyFifths, card.note);
   }
 }
@@ -82,7 +87,7 @@ void choosePracticeCard(GameState& state, PracticeGame& practice, const Controls
     card.step = static_cast<int16_t>(stepOfDiatonic(card.clef, range.highest) +
                                      drawBelow(random, range.highest - range.lowest + 1));
     state.noteLeft = static_cast<int16_t>(drawBelow(random, kLeftRange) + kLeftMin);
-    drawSpelling(card, practice.rules.accidentals, random);
+    drawSpelling(card, practice.rules, random);
     const bool nearEnough = limit >= distanceFromMiddleC(diatonicOnStep(card.clef, card.step));
     const bool weighted = weightTestPasses(practice.weight(), random.next());
     if (takeFirst || (nearEnough && weighted)) break;

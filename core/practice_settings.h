@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "core/key_signature.h"
 #include "core/spelled_note.h"
 #include "core/state.h"
 
@@ -35,6 +36,12 @@ constexpr bool fitsStaff(Clef clef, NoteRange range) {
          range.highest <= staff.highest;
 }
 
+constexpr std::array<bool, kKeySignatureCount> allKeys() {
+  std::array<bool, kKeySignatureCount> keys{};
+  keys.fill(true);
+  return keys;
+}
+
 // Which notes the cards show. The defaults are the game's own cards, chosen by its own rules.
 struct PracticeSettings {
   std::array<NoteRange, kClefKinds> ranges = {wholeStaff(Clef::Treble), wholeStaff(Clef::Bass),
@@ -42,9 +49,12 @@ struct PracticeSettings {
   // The clefs that the mixed option draws from, indexed by Clef.
   std::array<bool, kClefKinds> mixedClefs = {true, true, false, false};
   Accidentals accidentals = Accidentals::None;
+  // The key signatures that Keys draws from, indexed by fifths - kFewestFifths.
+  std::array<bool, kKeySignatureCount> keys = allKeys();
 
   NoteRange& range(Clef clef) { return ranges[static_cast<int>(clef)]; }
   NoteRange range(Clef clef) const { return ranges[static_cast<int>(clef)]; }
+  bool hasKey(int fifths) const { return keys[fifths - kFewestFifths]; }
   bool operator==(const PracticeSettings&) const = default;
 };
 

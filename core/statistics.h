@@ -41,7 +41,7 @@ struct GameRecord {
 struct Statistics {
   std::array<std::array<NoteFigures, kNoteIndexCount>, kClefCount> notes{};  // [clef][note]
   // Practice cards beyond the game's own notes: the alto and tenor clefs, sharps and flats.
-  std::map<WrittenNote, NoteFigures> written;
+  std::map<WrittenNote, NoteFigures> written{};
   std::vector<GameRecord> games;
   bool operator==(const Statistics&) const = default;
 };

@@ -173,6 +173,10 @@ void Velmora::changeSettings(const PlayerSettings& settings) {
   if (settings.language != settings_.language) {
     services_.sound.setNoteNameLanguage(settings.language);
   }
+  // A note-off would no longer find the key its note-on pressed.
+  if (settings.transposition != settings_.transposition) {
+    for (const int source : listenedSources_) letGo(source);
+  }
   settings_ = settings;
   services_.settings.saveSettings(settings_);
   if (inputsChanged) refreshMidiInputs();
@@ -208,7 +212,7 @@ void Velmora::midiMessage(int source, std::span<const uint8_t> message) {
   }
   const auto play = readNoteMessage(message);
   if (!play) return;
-  const auto key = keyForNote(play->note);
+  const auto key = keyForNote(writtenNote(settings_.transposition, play->note));
   if (!key) return;
   if (play->down) {
     keyDown(source, *key);

@@ -90,6 +90,30 @@
         <source>练习设置</source>
         <translation>Practice</translation>
     </message>
+    <message>
+        <source>实际音高（钢琴、小提琴、长笛、人声）</source>
+        <translation>Concert pitch (piano, violin, flute, voice)</translation>
+    </message>
+    <message>
+        <source>降 B 调：低大二度（单簧管、小号、次中音萨克斯）</source>
+        <translation>B♭: a major second lower (clarinet, trumpet, tenor sax)</translation>
+    </message>
+    <message>
+        <source>降 E 调：低大六度（中音萨克斯）</source>
+        <translation>E♭: a major sixth lower (alto sax)</translation>
+    </message>
+    <message>
+        <source>F 调：低纯五度（圆号）</source>
+        <translation>F: a fifth lower (horn)</translation>
+    </message>
+    <message>
+        <source>低八度（吉他、贝斯）</source>
+        <translation>An octave lower (guitar, bass guitar)</translation>
+    </message>
+    <message>
+        <source>乐器移调</source>
+        <translation>Instrument transposition</translation>
+    </message>
 </context>
 <context>
     <name>quavix::HeatMapWidget</name>

@@ -16,6 +16,7 @@ void BandMenu::rebuild() {
   addToggle(tr("背景音乐"), &PlayerSettings::backgroundMusic);
   addInstrumentEntries();
   addPracticeEntry();
+  addTranspositions();
   addStatisticsEntry();
   addLanguages();
 }
@@ -82,6 +83,34 @@ void BandMenu::addPracticeEntry() {
     }
     practice_->present(velmora_.settings());
   });
+}
+
+void BandMenu::addTranspositions() {
+  const auto name = [](Transposition transposition) {
+    switch (transposition) {
+      case Transposition::Concert:
+        return tr("实际音高（钢琴、小提琴、长笛、人声）");
+      case Transposition::BFlat:
+        return tr("降 B 调：低大二度（单簧管、小号、次中音萨克斯）");
+      case Transposition::EFlat:
+        return tr("降 E 调：低大六度（中音萨克斯）");
+      case Transposition::F:
+        return tr("F 调：低纯五度（圆号）");
+      case Transposition::OctaveDown:
+        return tr("低八度（吉他、贝斯）");
+    }
+    return QString();
+  };
+  auto* group = new QActionGroup(addSection(tr("乐器移调")));
+  for (const TranspositionInfo& info : transpositions()) {
+    QAction* action = addAction(name(info.transposition));
+    action->setCheckable(true);
+    action->setChecked(velmora_.settings().transposition == info.transposition);
+    group->addAction(action);
+    connect(action, &QAction::triggered, this, [this, chosen = info.transposition] {
+      change([chosen](PlayerSettings& settings) { settings.transposition = chosen; });
+    });
+  }
 }
 
 void BandMenu::addStatisticsEntry() {

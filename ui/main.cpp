@@ -6,6 +6,7 @@
 #include "core/statistics_recorder.h"
 #include "core/velmora.h"
 #include "platform/clock/system_clock.h"
+#include "platform/files/background_saves.h"
 #include "platform/files/qt_picture_files.h"
 #include "platform/files/score_file.h"
 #include "platform/files/settings_file.h"
@@ -45,8 +46,10 @@ int main(int argc, char** argv) {
         Qt::QueuedConnection);
   });
   quavix::StatisticsFile statisticsFile(quavix::defaultStatisticsFilePath());
+  // Written off the window's thread; the program ends only after the last write.
+  quavix::BackgroundSaves statisticsSaves(statisticsFile);
   quavix::SystemClock clock;
-  quavix::StatisticsRecorder statistics(statisticsFile, clock);
+  quavix::StatisticsRecorder statistics(statisticsSaves, clock);
   quavix::Velmora velmora(
       {sound.midi(), sound.sound(), random, pictures, scores, settings, midiInput, statistics});
   quavix::VelmoraWindow window(velmora);

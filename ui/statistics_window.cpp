@@ -63,8 +63,6 @@ void StatisticsWindow::present() {
   activateWindow();
 }
 
-void StatisticsWindow::showClef(int clef) { clefs_->setCurrentIndex(clef); }
-
 void StatisticsWindow::setNoteNaming(NoteNaming naming) {
   naming_ = naming;
   refreshSoon();

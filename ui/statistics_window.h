@@ -29,14 +29,8 @@ class StatisticsWindow : public QWidget {
 
   // Shows the window, or raises it when it is open already.
   void present();
-  // The clef's tab: a Clef's number.
-  void showClef(int clef);
   // Notes are named so from the next drawing on.
   void setNoteNaming(NoteNaming naming);
-
-  HeatMapWidget* heatMap() const { return heatMap_; }
-  ScoreHistoryChart* history() const { return history_; }
-  QTreeWidget* confusions() const { return confusions_; }
 
  protected:
   void showEvent(QShowEvent* event) override;

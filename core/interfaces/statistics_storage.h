@@ -19,7 +19,8 @@ class StatisticsStorage {
  public:
   virtual ~StatisticsStorage() = default;
   virtual StoredStatistics loadStatistics() = 0;
-  // False when they could not be written; what was there before stays whole.
+  // False when they could not be written (for a storage that writes later: when the last write
+  // that finished failed); what was there before stays whole.
   virtual bool saveStatistics(const Statistics& statistics) = 0;
 };
 

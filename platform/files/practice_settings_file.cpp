@@ -2,135 +2,130 @@
 
 #include <algorithm>
 #include <array>
-#include <iostream>
 #include <optional>
-#include <string>
-#include <utility>
 
 namespace quavix {
 
 namespace {
 
-constexpr char kMixedClefs[] = "practice/mixedClefs";
+constexpr char kClefs[] = "practice/clefs";
 constexpr char kAccidentals[] = "practice/accidentals";
-constexpr char kNoteNames[] = "practice/noteNames";
+constexpr char kKeys[] = "practice/keys";
+constexpr char kNames[] = "practice/names";
 constexpr char kRedKeyName[] = "practice/redKeyName";
-constexpr std::array<std::pair<Accidentals, const char*>, 3> kAccidentalCodes = {
+
+struct AccidentalsInfo {
+  Accidentals accidentals;
+  std::string_view code;
+};
+constexpr std::array<AccidentalsInfo, 3> kAccidentalCodes = {
     {{Accidentals::None, "none"},
      {Accidentals::SharpsFlats, "sharps-flats"},
      {Accidentals::Keys, "keys"}}};
 
-std::string rangeKey(Clef clef) { return "practice/" + std::string(clefCode(clef)) + "Range"; }
-
-void ignore(const QSettings& file, const std::string& key, const std::string& why) {
-  std::cerr << "quavix: ignoring the setting " << key << " in " << file.fileName().toStdString()
-            << ": " << why << '\n';
+std::string endKey(const char* end, Clef clef) {
+  return std::string("practice/") + end + "." + std::string(clefCode(clef));
 }
 
-std::optional<int16_t> naturalHeight(const QString& text) {
-  const auto note = parseNoteName(text.trimmed().toStdString());
-  if (!note || note->accidental != 0) return std::nullopt;
-  return static_cast<int16_t>(diatonicOf(*note));
+std::string naturalName(int16_t height) { return noteName(naturalAt(height)); }
+
+// One end of a clef's range: a note on the clef's staff, read at its letter's height.
+std::optional<int16_t> readEnd(const SettingsText& file, const std::string& key, Clef clef) {
+  const auto value = file.text(key.c_str());
+  if (!value) return std::nullopt;
+  const auto note = parseNoteName(*value);
+  const NoteRange staff = wholeStaff(clef);
+  if (note && diatonicOf(*note) >= staff.lowest && diatonicOf(*note) <= staff.highest) {
+    return static_cast<int16_t>(diatonicOf(*note));
+  }
+  return file.ignoring(
+      key.c_str(),
+      "not a note from " + naturalName(staff.lowest) + " to " + naturalName(staff.highest),
+      std::optional<int16_t>());
 }
 
-std::optional<NoteRange> parseRange(const QString& text) {
-  const QStringList ends = text.split('-');
-  if (ends.size() != 2) return std::nullopt;
-  const auto lowest = naturalHeight(ends[0]);
-  const auto highest = naturalHeight(ends[1]);
-  if (!lowest || !highest) return std::nullopt;
-  return NoteRange{*lowest, *highest};
+NoteRange readRange(const SettingsText& file, Clef clef, NoteRange fallback) {
+  const std::string lowestKey = endKey("lowest", clef);
+  const NoteRange read = {readEnd(file, lowestKey, clef).value_or(fallback.lowest),
+                          readEnd(file, endKey("highest", clef), clef).value_or(fallback.highest)};
+  if (read.lowest <= read.highest) return read;
+  return file.ignoring(lowestKey.c_str(), "above the highest note", fallback);
 }
 
-QString rangeText(NoteRange range) {
-  return QString::fromStdString(noteName(naturalAt(range.lowest)) + "-" +
-                                noteName(naturalAt(range.highest)));
-}
-
-NoteRange readRange(const QSettings& file, Clef clef, NoteRange fallback) {
-  const std::string key = rangeKey(clef);
-  const QVariant value = file.value(key);
-  if (!value.isValid()) return fallback;
-  const auto range = parseRange(value.toString());
-  if (range && fitsStaff(clef, *range)) return *range;
-  ignore(file, key,
-         "not two natural notes from " + rangeText(wholeStaff(clef)).toStdString() +
-             ", the lower first");
-  return fallback;
-}
-
-std::array<bool, kClefKinds> readMixedClefs(const QSettings& file,
-                                            std::array<bool, kClefKinds> fallback) {
-  const QVariant value = file.value(kMixedClefs);
-  if (!value.isValid()) return fallback;
+std::array<bool, kClefKinds> readClefs(const SettingsText& file,
+                                       std::array<bool, kClefKinds> fallback) {
+  const auto value = file.text(kClefs);
+  if (!value) return fallback;
   std::array<bool, kClefKinds> clefs{};
   bool readable = true;
-  for (const QString& code : value.toStringList()) {
-    const auto clef = clefOfCode(code.trimmed().toStdString());
+  for (const std::string& code : splitIniList(*value)) {
+    const auto clef = clefOfCode(code);
     if (clef) clefs[static_cast<int>(*clef)] = true;
     readable = readable && clef;
   }
   // The mixed option needs a clef to draw from.
   if (readable && std::ranges::find(clefs, true) != clefs.end()) return clefs;
-  ignore(file, kMixedClefs, "not a list of treble, bass, alto and tenor");
-  return fallback;
+  return file.ignoring(kClefs, "not a list of treble, bass, alto and tenor", fallback);
 }
 
-Accidentals readAccidentals(const QSettings& file, Accidentals fallback) {
-  const QVariant value = file.value(kAccidentals);
-  if (!value.isValid()) return fallback;
-  const QString text = value.toString().trimmed();
-  for (const auto& [accidentals, code] : kAccidentalCodes) {
-    if (text == QLatin1String(code)) return accidentals;
+std::array<bool, kKeySignatureCount> readKeys(const SettingsText& file,
+                                              std::array<bool, kKeySignatureCount> fallback) {
+  const auto value = file.text(kKeys);
+  if (!value) return fallback;
+  std::array<bool, kKeySignatureCount> keys{};
+  bool readable = true;
+  for (const std::string& name : splitIniList(*value)) {
+    bool known = false;
+    for (int fifths = kFewestFifths; fifths <= kMostFifths; ++fifths) {
+      if (keyName(fifths) == name) keys[fifths - kFewestFifths] = known = true;
+    }
+    readable = readable && known;
   }
-  ignore(file, kAccidentals, "not none, sharps-flats or keys");
-  return fallback;
-}
-
-NoteNaming readNoteNames(const QSettings& file, NoteNaming fallback) {
-  const QVariant value = file.value(kNoteNames);
-  if (!value.isValid()) return fallback;
-  if (const auto naming = namingOfCode(value.toString().trimmed().toStdString())) return *naming;
-  ignore(file, kNoteNames, "not letters, solfege, german or numbers");
-  return fallback;
-}
-
-bool readRedKeyName(const QSettings& file, bool fallback) {
-  const QVariant value = file.value(kRedKeyName);
-  if (!value.isValid()) return fallback;
-  const QString text = value.toString().trimmed();
-  if (text == QLatin1String("true") || text == QLatin1String("false")) return text == "true";
-  ignore(file, kRedKeyName, "not true or false");
-  return fallback;
+  if (readable && std::ranges::find(keys, true) != keys.end()) return keys;
+  return file.ignoring(kKeys, "not a list of major keys from Cb to C#", fallback);
 }
 
 }  // namespace
 
-void readPracticeSettings(const QSettings& file, PlayerSettings& settings) {
+void readPracticeSettings(const SettingsText& file, PlayerSettings& settings) {
   PracticeSettings& practice = settings.practice;
   for (Clef clef : kAllClefs) practice.range(clef) = readRange(file, clef, practice.range(clef));
-  practice.mixedClefs = readMixedClefs(file, practice.mixedClefs);
-  practice.accidentals = readAccidentals(file, practice.accidentals);
-  settings.noteNames = readNoteNames(file, settings.noteNames);
-  settings.redKeyName = readRedKeyName(file, settings.redKeyName);
+  practice.mixedClefs = readClefs(file, practice.mixedClefs);
+  practice.accidentals =
+      file.readCode(kAccidentals, std::span<const AccidentalsInfo>(kAccidentalCodes),
+                    &AccidentalsInfo::accidentals, practice.accidentals);
+  practice.keys = readKeys(file, practice.keys);
+  if (const auto names = file.text(kNames)) {
+    const auto naming = namingOfCode(*names);
+    settings.noteNames = naming ? *naming
+                                : file.ignoring(kNames, "not letters, solfege, german or numbers",
+                                                settings.noteNames);
+  }
+  settings.redKeyName = file.readBool(kRedKeyName, settings.redKeyName);
 }
 
-void writePracticeSettings(QSettings& file, const PlayerSettings& settings) {
+void addPracticeSettings(const PlayerSettings& settings,
+                         std::vector<std::pair<std::string, std::string>>& values) {
   const PracticeSettings& practice = settings.practice;
-  for (Clef clef : kAllClefs) file.setValue(rangeKey(clef), rangeText(practice.range(clef)));
-  QStringList clefs;
+  std::vector<std::string> clefs;
   for (Clef clef : kAllClefs) {
-    if (practice.mixedClefs[static_cast<int>(clef)]) {
-      clefs.push_back(QString::fromUtf8(clefCode(clef).data(), clefCode(clef).size()));
-    }
+    if (practice.mixedClefs[static_cast<int>(clef)]) clefs.emplace_back(clefCode(clef));
   }
-  file.setValue(kMixedClefs, clefs);
+  values.emplace_back(kClefs, joinIniList(clefs));
+  for (Clef clef : kAllClefs) {
+    values.emplace_back(endKey("lowest", clef), naturalName(practice.range(clef).lowest));
+    values.emplace_back(endKey("highest", clef), naturalName(practice.range(clef).highest));
+  }
   for (const auto& [accidentals, code] : kAccidentalCodes) {
-    if (accidentals == practice.accidentals) file.setValue(kAccidentals, QLatin1String(code));
+    if (accidentals == practice.accidentals) values.emplace_back(kAccidentals, code);
   }
-  const std::string_view naming = namingCode(settings.noteNames);
-  file.setValue(kNoteNames, QString::fromUtf8(naming.data(), naming.size()));
-  file.setValue(kRedKeyName, settings.redKeyName);
+  std::vector<std::string> keys;
+  for (int fifths = kFewestFifths; fifths <= kMostFifths; ++fifths) {
+    if (practice.hasKey(fifths)) keys.push_back(keyName(fifths));
+  }
+  values.emplace_back(kKeys, joinIniList(keys));
+  values.emplace_back(kNames, namingCode(settings.noteNames));
+  values.emplace_back(kRedKeyName, settings.redKeyName ? "true" : "false");
 }
 
 }  // namespace quavix

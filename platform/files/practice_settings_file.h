@@ -1,19 +1,24 @@
 #pragma once
 
-#include <QSettings>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "core/player_settings.h"
+#include "platform/files/settings_text.h"
 
 namespace quavix {
 
 // The [practice] group of the settings file:
-//   trebleRange=G3-D6, bassRange, altoRange, tenorRange: the lowest and highest natural note
-//   mixedClefs=treble, bass: the clefs of the mixed option
+//   clefs=treble,bass: the clefs of the mixed option
+//   lowest.<clef>=G3, highest.<clef>=D6: the range of each clef's cards
 //   accidentals=none | sharps-flats | keys
-//   noteNames=letters | solfege | german | numbers
+//   keys=C,G,D,A,E,B,F#,C#,F,Bb,Eb,Ab,Db,Gb,Cb: the key signatures that keys draws from
+//   names=letters | solfege | german | numbers
 //   redKeyName=false | true
-// A value that cannot be read keeps its default, with one line on stderr.
-void readPracticeSettings(const QSettings& file, PlayerSettings& settings);
-void writePracticeSettings(QSettings& file, const PlayerSettings& settings);
+// A value that cannot be used keeps its default, with one line on stderr.
+void readPracticeSettings(const SettingsText& file, PlayerSettings& settings);
+void addPracticeSettings(const PlayerSettings& settings,
+                         std::vector<std::pair<std::string, std::string>>& values);
 
 }  // namespace quavix

@@ -1,5 +1,7 @@
 #include "platform/files/qt_picture_files.h"
 
+#include <QBuffer>
+#include <QImageReader>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -14,6 +16,10 @@ namespace {
 
 // Far above any card or icon; keeps a stray huge file from being read whole.
 constexpr std::uint64_t kMaxPictureBytes = 8 * 1024 * 1024;
+// A card is 80 pixels wide. Pictures are read afresh at every card, and a small compressed file
+// can claim a picture that takes the window's thread and hundreds of MB to decode.
+constexpr int kMaxPictureSide = 1024;
+constexpr int kMaxDecodedMegabytes = 8;
 
 std::shared_ptr<const Picture> toPicture(const QImage& read) {
   const QImage image = read.convertToFormat(QImage::Format_ARGB32);
@@ -35,8 +41,13 @@ QImage readImage(const std::filesystem::path& path) {
   std::vector<char> bytes;
   std::string problem;
   if (!readWholeFile(path, kMaxPictureBytes, bytes, problem)) return {};
-  return QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()),
-                          static_cast<int>(bytes.size()));
+  QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  QBuffer buffer(&data);
+  QImageReader reader(&buffer);
+  reader.setAllocationLimit(kMaxDecodedMegabytes);
+  const QSize size = reader.size();
+  if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide) return {};
+  return reader.read();
 }
 
 QImage readBuiltInImage(std::string_view name) { return readImage(findBuiltInFile(name)); }

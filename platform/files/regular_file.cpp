@@ -92,6 +92,13 @@ std::string notARegularFile(const std::filesystem::path& path) {
   return kindProblem(info.st_mode);
 }
 
+std::string unsafeWriteTarget(const std::filesystem::path& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0)
+    return errno == ENOENT ? std::string() : std::strerror(errno);
+  return kindProblem(info.st_mode);
+}
+
 bool readFileStart(const std::filesystem::path& path, std::size_t count, std::vector<char>& bytes,
                    std::string& problem) {
   struct stat info {};

@@ -3,37 +3,24 @@
 #include <pwd.h>
 #include <unistd.h>
 
-#include <QFile>
-#include <QSaveFile>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <system_error>
 #include <utility>
 #include <vector>
 
 #include "core/score_line_format.h"
+#include "platform/files/atomic_write.h"
 #include "platform/files/regular_file.h"
 
 namespace quavix {
 
 namespace {
 
-QString toQString(const std::filesystem::path& path) { return QFile::decodeName(path.c_str()); }
-
 void reportUnsaved(const std::filesystem::path& path, const std::string& reason) {
   std::fprintf(stderr, "quavix: scores not saved to %s: %s\n", path.c_str(), reason.c_str());
-}
-
-// Why the score file must not be written, or empty. What a link leads to counts: a device or
-// FIFO there would be replaced, or written into, by the save.
-std::string unsafeTarget(const std::filesystem::path& path) {
-  std::error_code error;
-  const auto status = std::filesystem::status(path, error);
-  if (!std::filesystem::exists(status)) return {};
-  return notARegularFile(path);
 }
 
 // A file the player can't read gives nothing back at start-up and would never be replaced, as
@@ -79,41 +66,16 @@ void ScoreFile::loadScores(GameState& state) {
 }
 
 bool ScoreFile::saveScores(const GameState& state) {
-  std::error_code error;
-  if (path_.has_parent_path()) std::filesystem::create_directories(path_.parent_path(), error);
-  if (error) {
-    reportUnsaved(path_, error.message());
-    return false;
+  // The unreadable file is removed only when it is a regular one. In a folder the player can't
+  // write, the file itself is rewritten in place, as the only way left.
+  std::string problem = unsafeWriteTarget(path_);
+  if (problem.empty() && removeIfUnreadable(path_, problem) &&
+      writeFileAtomically(path_, formatScoreRecord(state.scores), problem,
+                          ClosedFolder::RewriteInPlace)) {
+    return true;
   }
-  std::string problem = unsafeTarget(path_);
-  if (problem.empty()) removeIfUnreadable(path_, problem);
-  if (!problem.empty()) {
-    reportUnsaved(path_, problem);
-    return false;
-  }
-  // The old file stays whole until the new one is complete on disk. Unbuffered, because a
-  // buffered QSaveFile commits even when flushing its buffer fell short (a full disk). In a
-  // folder the player can't write, the file itself is rewritten in place, as the only way left.
-  QSaveFile file(toQString(path_));
-  file.setDirectWriteFallback(true);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    reportUnsaved(path_, file.errorString().toStdString());
-    return false;
-  }
-  const std::string record = formatScoreRecord(state.scores);
-  errno = 0;
-  const qint64 written = file.write(record.data(), static_cast<qint64>(record.size()));
-  if (written != static_cast<qint64>(record.size())) {
-    const int writeError = errno;
-    file.cancelWriting();
-    reportUnsaved(path_, writeError != 0 ? std::strerror(writeError) : "write cut short");
-    return false;
-  }
-  if (!file.commit()) {
-    reportUnsaved(path_, file.errorString().toStdString());
-    return false;
-  }
-  return true;
+  reportUnsaved(path_, problem);
+  return false;
 }
 
 std::filesystem::path defaultScoreFilePath() {

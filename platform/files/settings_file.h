@@ -6,8 +6,9 @@
 
 namespace quavix {
 
-// The player's settings as an INI file. A damaged file gives the defaults and one line on
-// stderr; the next save replaces it whole.
+// The player's settings as an INI file, each value read as the plain text it is. A damaged file
+// gives the defaults and one line on stderr; the next save replaces it whole. A path that leads
+// to anything but a regular file is neither read nor written; a link to one is written through.
 class SettingsFile : public SettingsStore {
  public:
   explicit SettingsFile(std::filesystem::path path);

@@ -1,13 +1,12 @@
 #include "platform/files/statistics_file.h"
 
-#include <QFile>
-#include <QSaveFile>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <system_error>
+#include <vector>
 
+#include "platform/files/atomic_write.h"
+#include "platform/files/regular_file.h"
 #include "platform/files/score_file.h"
 #include "platform/files/statistics_json.h"
 
@@ -17,7 +16,9 @@ namespace {
 
 using Status = StoredStatistics::Status;
 
-QString toQString(const std::filesystem::path& path) { return QFile::decodeName(path.c_str()); }
+// About 75,000 games, decades of daily play, read in about 150 ms. Start-up reads the file on
+// the window's thread, and a larger one would keep the window from appearing for seconds.
+constexpr std::size_t kMaxStatisticsBytes = 16 * 1024 * 1024;
 
 // The first of <name>.broken, <name>.broken.2, ... that is free, so no earlier one is lost.
 std::filesystem::path brokenPlace(const std::filesystem::path& path) {
@@ -33,71 +34,65 @@ std::filesystem::path brokenPlace(const std::filesystem::path& path) {
 StatisticsFile::StatisticsFile(std::filesystem::path path) : path_(std::move(path)) {}
 
 StoredStatistics StatisticsFile::loadStatistics() {
-  QFile file(toQString(path_));
-  if (!file.exists()) {
+  std::error_code error;
+  if (!std::filesystem::exists(path_, error)) {
     std::fprintf(stderr, "quavix: no statistics file %s yet, starting a fresh one\n",
                  path_.c_str());
     return {Status::Fresh, {}};
   }
-  if (!file.open(QIODevice::ReadOnly)) {
+  std::vector<char> bytes;
+  std::string problem;
+  // One byte past the limit tells a file that is too large.
+  if (!readFileStart(path_, kMaxStatisticsBytes + 1, bytes, problem)) {
     std::fprintf(stderr,
                  "quavix: cannot read the statistics file %s (%s); nothing is recorded this run\n",
-                 path_.c_str(), file.errorString().toLocal8Bit().constData());
+                 path_.c_str(), problem.c_str());
     return {Status::Untouchable, {}};
   }
-  ParsedStatistics parsed = statisticsFromJson(file.readAll());
-  file.close();
-  switch (parsed.result) {
-    case ParsedStatistics::Result::Read:
-      return {Status::Loaded, std::move(parsed.statistics)};
-    case ParsedStatistics::Result::Newer:
-      std::fprintf(stderr,
-                   "quavix: the statistics file %s is of a newer version (%s); it is left as it "
-                   "is and nothing is recorded this run\n",
-                   path_.c_str(), parsed.problem.toLocal8Bit().constData());
-      return {Status::Untouchable, {}};
-    case ParsedStatistics::Result::Damaged:
-      break;
+  if (bytes.size() > kMaxStatisticsBytes) {
+    problem = "it is larger than " + std::to_string(kMaxStatisticsBytes >> 20) + " MB";
+  } else {
+    ParsedStatistics parsed = statisticsFromJson(
+        QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    switch (parsed.result) {
+      case ParsedStatistics::Result::Read:
+        return {Status::Loaded, std::move(parsed.statistics)};
+      case ParsedStatistics::Result::Newer:
+        std::fprintf(stderr,
+                     "quavix: the statistics file %s is of a newer version (%s); it is left as "
+                     "it is and nothing is recorded this run\n",
+                     path_.c_str(), parsed.problem.toLocal8Bit().constData());
+        return {Status::Untouchable, {}};
+      case ParsedStatistics::Result::Damaged:
+        problem = parsed.problem.toStdString();
+        break;
+    }
   }
   const std::filesystem::path aside = brokenPlace(path_);
-  std::error_code error;
   std::filesystem::rename(path_, aside, error);
   if (error) {
     std::fprintf(stderr,
-                 "quavix: the statistics file %s is damaged (%s) and cannot be set aside (%s); "
-                 "nothing is recorded this run\n",
-                 path_.c_str(), parsed.problem.toLocal8Bit().constData(), error.message().c_str());
+                 "quavix: the statistics file %s can't be used (%s) nor set aside (%s); nothing "
+                 "is recorded this run\n",
+                 path_.c_str(), problem.c_str(), error.message().c_str());
     return {Status::Untouchable, {}};
   }
   std::fprintf(stderr,
-               "quavix: the statistics file %s is damaged (%s); set aside as %s, starting afresh\n",
-               path_.c_str(), parsed.problem.toLocal8Bit().constData(), aside.c_str());
+               "quavix: the statistics file %s can't be used (%s); set aside as %s, starting "
+               "afresh\n",
+               path_.c_str(), problem.c_str(), aside.c_str());
   return {Status::Fresh, {}};
 }
 
 bool StatisticsFile::saveStatistics(const Statistics& statistics) {
-  auto unsaved = [this](const std::string& reason) {
-    std::fprintf(stderr, "quavix: statistics not saved to %s: %s\n", path_.c_str(), reason.c_str());
-    return false;
-  };
-  std::error_code error;
-  if (path_.has_parent_path()) std::filesystem::create_directories(path_.parent_path(), error);
-  if (error) return unsaved(error.message());
-  // As with the scores: the old file stays whole until the new one is complete on disk, and
-  // unbuffered so that a short write is seen before the commit.
-  QSaveFile file(toQString(path_));
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    return unsaved(file.errorString().toStdString());
-  }
   const QByteArray bytes = statisticsToJson(statistics);
-  errno = 0;
-  if (file.write(bytes) != bytes.size()) {
-    const int writeError = errno;
-    file.cancelWriting();
-    return unsaved(writeError != 0 ? std::strerror(writeError) : "write cut short");
+  std::string problem;
+  if (writeFileAtomically(path_, {bytes.constData(), static_cast<std::size_t>(bytes.size())},
+                          problem)) {
+    return true;
   }
-  if (!file.commit()) return unsaved(file.errorString().toStdString());
-  return true;
+  std::fprintf(stderr, "quavix: statistics not saved to %s: %s\n", path_.c_str(), problem.c_str());
+  return false;
 }
 
 std::filesystem::path defaultStatisticsFilePath() {

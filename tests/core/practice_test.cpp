@@ -158,7 +158,6 @@ TEST(Practice, TheWindowPlaysTheChosenPracticeFromTheNextGame) {
   EXPECT_EQ(velmora.controls().blackKeyColours, decltype(Controls::blackKeyColours){});
 }
 
-
 Controls facedCard(const PracticeCard& card, bool practice) {
   GameState state;
   state.staffStep = card.step;
@@ -206,7 +205,6 @@ TEST(PracticeFace, CardsShowTheirClefSignatureAndSigns) {
     }
   }
 }
-
 
 // The game's own cards in another naming: the red key bears the name when asked to, and a right
 // answer says it.

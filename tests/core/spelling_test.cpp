@@ -58,7 +58,6 @@ TEST(Spelling, KeySignaturesAddSharpsAndFlatsInOrder) {
   }
 }
 
-
 TEST(Spelling, EveryNamingNamesEverySpelling) {
   struct Case {
     const char* spelled;

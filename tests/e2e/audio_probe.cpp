@@ -6,76 +6,54 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <fstream>
-#include <iterator>
+#include <numbers>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
-constexpr double kRate = 44100.0;
-constexpr double kPi = 3.14159265358979323846;
-
-std::vector<double> readMono(const char* path) {
-  std::ifstream in(path, std::ios::binary);
-  std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
-  std::vector<double> mono(bytes.size() / 4);
-  for (size_t i = 0; i < mono.size(); ++i) {
-    int16_t l, r;
-    std::memcpy(&l, &bytes[4 * i], 2);
-    std::memcpy(&r, &bytes[4 * i + 2], 2);
-    mono[i] = (l + r) / 65536.0;
-  }
-  return mono;
-}
-
+// Power at `freq` of the samples from `begin`, `n` of them.
 double goertzel(const std::vector<double>& x, size_t begin, size_t n, double freq) {
-  const double w = 2 * kPi * freq / kRate, c = 2 * std::cos(w);
+  const double c = 2 * std::cos(2 * std::numbers::pi * freq / 44100);
   double s1 = 0, s2 = 0;
-  for (size_t i = begin; i < begin + n; ++i) {
-    const double s = x[i] + c * s1 - s2;
-    s2 = s1;
-    s1 = s;
-  }
+  for (size_t i = begin; i < begin + n; ++i) s2 = std::exchange(s1, x[i] + c * s1 - s2);
   return s1 * s1 + s2 * s2 - c * s1 * s2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3) {
+  const std::string mode = argc > 2 ? argv[1] : "";
+  if (mode != "rms" && (mode != "tone" || argc < 4)) {
     std::fprintf(stderr, "usage: audio_probe rms FILE | audio_probe tone FILE FREQ\n");
     return 2;
   }
-  const std::string mode = argv[1];
-  const auto x = readMono(argv[2]);
+  std::ifstream in(argv[2], std::ios::binary);
+  std::vector<double> x;  // folded to mono
+  for (int16_t lr[2]; in.read(reinterpret_cast<char*>(lr), sizeof lr);) {
+    x.push_back((lr[0] + lr[1]) / 65536.0);
+  }
   if (mode == "rms") {
     double sum = 0;
     for (double v : x) sum += v * v;
-    std::printf("%.6f\n", x.empty() ? 0.0 : std::sqrt(sum / x.size()));
-    return 0;
+    return std::printf("%.6f\n", x.empty() ? 0.0 : std::sqrt(sum / x.size())) < 0;
   }
-  if (mode != "tone" || argc < 4) return 2;
-  const double f = std::stod(argv[3]);
-  const double lower = f * std::pow(2.0, -1.0 / 12), upper = f * std::pow(2.0, 1.0 / 12);
-  const size_t block = 4410;  // 100 ms, long enough to separate semitones at 55 Hz
-  const size_t tail = 22050;
-  if (x.size() < block + tail) {
-    std::printf("0 0 1\n");
-    return 0;
-  }
-  double peak = 0, peakRatio = 0;
+  const double f = std::stod(argv[3]), semitone = std::pow(2.0, 1.0 / 12);
+  // Blocks of 100 ms, long enough to separate semitones at 55 Hz; the last half second.
+  constexpr size_t block = 4410, tail = 22050;
+  if (x.size() < block + tail) return std::printf("0 0 1\n") < 0;
+  double peak = 0, peakRatio = 0, tailPower = 0;
   for (size_t b = 0; b + block <= x.size(); b += block / 2) {
     const double p = goertzel(x, b, block, f);
     if (p > peak) {
       peak = p;
-      peakRatio = p / std::max(goertzel(x, b, block, lower), goertzel(x, b, block, upper));
+      peakRatio =
+          p / std::max(goertzel(x, b, block, f / semitone), goertzel(x, b, block, f * semitone));
     }
+    if (b >= x.size() - tail) tailPower = std::max(tailPower, p);
   }
-  double tailPower = 0;
-  for (size_t b = x.size() - tail; b + block <= x.size(); b += block / 2)
-    tailPower = std::max(tailPower, goertzel(x, b, block, f));
   std::printf("%.3g %.3g %.3g\n", peak, peakRatio, peak > 0 ? tailPower / peak : 1.0);
   return 0;
 }

@@ -125,9 +125,11 @@ label_of() { convert "$session_dir/$1.png" -crop 185x33+592+336 +repage rgb:- | 
 
 sleep 4; shot before_midi
 check "the game connects to a keyboard plugged in while it runs" plug_keyboard
-mark=$(recording_mark)
 echo "on 60" >&"${KEYS[1]}"; read -r -t 5 _ <&"${KEYS[0]}"
 sleep 0.5; shot midi_held
+# Heard from after the spoken name of the right answer, which would drown the note.
+mark=$(recording_mark)
+sleep 0.5
 echo "off 60" >&"${KEYS[1]}"; read -r -t 5 _ <&"${KEYS[0]}"
 sleep 1.5
 read -r peak ratio tail < <("$probe" tone "$(recording_since "$mark")" 261.63)

@@ -1,19 +1,16 @@
 // Asks a top-level window to close as a window manager would: a WM_DELETE_WINDOW message.
 #include <X11/Xlib.h>
-#include <X11/Xutil.h>
 
 #include <cstdio>
 #include <cstdlib>
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: x_close_window WINDOW_ID\n");
-    return 2;
-  }
-  Display* display = XOpenDisplay(nullptr);
+  Display* display = argc == 2 ? XOpenDisplay(nullptr) : nullptr;
   if (!display) {
-    std::fprintf(stderr, "x_close_window: cannot open the display\n");
-    return 1;
+    std::fputs(argc == 2 ? "x_close_window: cannot open the display\n"
+                         : "usage: x_close_window WINDOW_ID\n",
+               stderr);
+    return argc == 2 ? 1 : 2;
   }
   const Window window = std::strtoul(argv[1], nullptr, 0);
   XEvent event{};

@@ -1,56 +1,40 @@
 #include "platform/files/data_files.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <fstream>
-#include <optional>
+#include <QTemporaryDir>
+#include <tuple>
 #include <vector>
+
+#include "tests/files/file_bytes.h"
 
 namespace quavix {
 
 namespace fs = std::filesystem;
 
-// The tune, the recordings and the clef pictures may be replaced from the working directory,
-// a set of recordings only from its subfolder of the data folders; the window's own pictures
-// never are. When no folder has the file, the path the caller's open fails on.
-TEST(DataFiles, WorkingDirectoryOnlyForWhatThePlayerMayReplace) {
+// A file the player may replace comes from the working directory first, then from its set's
+// subfolder of the installed, then the source data folder, never from another set's. When no
+// folder has it, the path the caller's open fails on. The clef pictures' test covers the
+// window's own pictures, which the working directory never replaces.
+TEST(DataFiles, WorkingDirectoryThenTheSetsFolderInstalledFirst) {
   const fs::path previous = fs::current_path();
-  const fs::path root = fs::temp_directory_path() / ("quavix-data-" + std::to_string(::getpid()));
-  struct Case {
-    const char* set;
-    std::vector<const char*> holders;  // the folders holding the file
-    fs::path data;
-    std::optional<fs::path> builtIn;  // without a set
-  };
-  const Case cases[] = {
-      {"", {"cwd", "installed", "source"}, "x.wav", root / "installed/x.wav"},
-      {"", {"installed", "source"}, root / "installed/x.wav", root / "installed/x.wav"},
-      {"", {"cwd", "source"}, "x.wav", root / "source/x.wav"},
-      {"", {"source"}, root / "source/x.wav", root / "source/x.wav"},
-      {"", {"cwd"}, "x.wav", root / "installed/x.wav"},
-      {"", {}, "x.wav", root / "installed/x.wav"},
-      {"en", {"cwd", "installed/en"}, "x.wav", {}},
-      {"en", {"installed", "installed/en", "source/en"}, root / "installed/en/x.wav", {}},
-      {"en", {"installed", "source/en"}, root / "source/en/x.wav", {}},
-      {"en", {"installed", "source", "cwd/en"}, "x.wav", {}}};
-  for (const auto& [set, holders, data, builtIn] : cases) {
+  const QTemporaryDir dir;
+  const fs::path root = dir.path().toStdString();
+  // The set, the folders holding the file, what is found.
+  const std::tuple<const char*, std::vector<const char*>, fs::path> cases[] = {
+      {"", {"source"}, root / "source/x.wav"},
+      {"en", {"cwd", "installed/en"}, "x.wav"},
+      {"en", {"installed", "installed/en", "source/en"}, root / "installed/en/x.wav"},
+      {"en", {"installed", "source/en"}, root / "source/en/x.wav"},
+      {"en", {"installed", "source", "cwd/en"}, "x.wav"}};
+  for (const auto& [set, holders, found] : cases) {
     fs::remove_all(root);
     for (const char* dir : {"cwd", "installed", "source"}) fs::create_directories(root / dir);
-    for (const char* dir : holders) {
-      fs::create_directories(root / dir);
-      std::ofstream(root / dir / "x.wav") << "x";
-    }
+    for (const char* dir : holders) writeBytes(root / dir / "x.wav", "x");
     fs::current_path(root / "cwd");
-    const DataFolders folders{root / "installed", root / "source"};
-    EXPECT_EQ(findDataFile("x.wav", set, folders), data) << set;
-    if (builtIn) {
-      EXPECT_EQ(findDataFile("x.wav", folders), data);
-      EXPECT_EQ(findBuiltInFile("x.wav", folders), *builtIn);
-    }
+    EXPECT_EQ(findDataFile("x.wav", set, {root / "installed", root / "source"}), found) << set;
     fs::current_path(previous);
   }
-  fs::remove_all(root);
 }
 
 }  // namespace quavix

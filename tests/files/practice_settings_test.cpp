@@ -21,11 +21,16 @@ TEST_F(PracticeSettingsTest, WhatIsSavedComesBack) {
   chosen.practice.range(Clef::Treble) = {28, 42};
   chosen.practice.mixedClefs = {false, true, true, true};
   chosen.practice.accidentals = Accidentals::SharpsFlats;
+  chosen.practice.keys = {};
+  chosen.practice.keys[kMostFifths - kFewestFifths] = true;
   chosen.noteNames = NoteNaming::German;
   chosen.redKeyName = true;
   SettingsFile(path).saveSettings(chosen);
   EXPECT_EQ(SettingsFile(path).loadSettings(), chosen);
-  EXPECT_NE(readBytes(path).find("altoRange=A2-A2"), std::string::npos);
+  for (const char* line : {"clefs=bass, alto, tenor", "lowest.alto=A2", "highest.alto=A2",
+                           "keys=C#", "names=german"}) {
+    EXPECT_NE(readBytes(path).find(line), std::string::npos) << line;
+  }
   chosen.practice.accidentals = Accidentals::Keys;
   chosen.noteNames = NoteNaming::Numbers;
   SettingsFile(path).saveSettings(chosen);
@@ -37,15 +42,15 @@ TEST_F(PracticeSettingsTest, AWrongValueKeepsItsDefault) {
   PracticeSettings tenorOnly;
   tenorOnly.mixedClefs = {false, false, false, true};
   const std::pair<std::string, PracticeSettings> cases[] = {
-      {"trebleRange=D6-G3", {}},  // lowest above highest
-      {"trebleRange=F3-D6", {}},  // below the staff's lowest step
-      {"altoRange=C#4-E5", {}},
-      {"tenorRange=F2", {}},
-      {"mixedClefs=\"\"", {}},
-      {"mixedClefs=treble, soprano", {}},
+      {"lowest.treble=D6\nhighest.treble=G3", {}},
+      {"lowest.treble=F3", {}},  // below the staff's lowest step
+      {"highest.alto=H4", {}},
+      {"clefs=\"\"", {}},
+      {"clefs=treble, soprano", {}},
       {"accidentals=flats", {}},
-      {"noteNames=doremi", {}},
-      {"trebleRange=C4-C3\nmixedClefs=tenor", tenorOnly}};
+      {"keys=C, Gb, D#", {}},
+      {"names=doremi", {}},
+      {"highest.treble=C3\nclefs=tenor", tenorOnly}};
   for (const auto& [lines, expected] : cases) {
     writeBytes(path, "[practice]\n" + lines + "\n");
     testing::internal::CaptureStderr();

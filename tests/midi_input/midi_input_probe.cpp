@@ -9,25 +9,19 @@
 #include "platform/midi_input/rtmidi_input.h"
 
 int main() {
+  std::setvbuf(stdout, nullptr, _IOLBF, 0);
   quavix::RtMidiInput input([](int source, std::vector<uint8_t> message) {
     std::string line = "message " + std::to_string(source);
     char hex[4];
-    for (const uint8_t byte : message) {
-      std::snprintf(hex, sizeof hex, " %02X", byte);
-      line += hex;
-    }
-    std::printf("%s\n", line.c_str());
-    std::fflush(stdout);
+    for (const uint8_t byte : message) line += (std::snprintf(hex, sizeof hex, " %02X", byte), hex);
+    std::puts(line.c_str());
   });
-  std::string shown;
-  for (;;) {
+  for (std::string shown;; std::this_thread::sleep_for(std::chrono::milliseconds(100))) {
     input.refresh({});
     std::string line = "sources";
     for (const quavix::MidiSource& s : input.sources()) {
       line += ' ' + std::to_string(s.id) + ':' + s.name + ':' + (s.connected ? "on" : "off");
     }
-    if (line != shown) std::printf("%s\n", (shown = line).c_str());
-    std::fflush(stdout);
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    if (line != shown) std::puts((shown = line).c_str());
   }
 }

@@ -7,8 +7,6 @@
 
 #include <vector>
 
-#include "core/interfaces/clock.h"
-#include "core/interfaces/statistics_storage.h"
 #include "core/statistics_recorder.h"
 #include "tests/core/game_doubles.h"
 
@@ -47,18 +45,6 @@ struct Headless : ScriptedDraws, Pictures {
     draws.insert(draws.end(), {(step + 0.5f) / 19, 0.0f});
     if (mixedClef >= 0) draws.push_back(mixedClef == 1 ? 0.9f : 0.1f);
     draws.push_back(0.0f);
-  }
-  void choose(int clef, bool test) {
-    velmora.Option1_Click(clef);
-    velmora.Option2_Click(test ? 1 : 0);
-  }
-  // Ticks until the falling card has been missed.
-  void tickUntilMissed() {
-    do velmora.Timer1_Timer();
-    while (velmora.state().noteFallY != 0);
-  }
-  const NoteFigures& figures(int clef, int note) const {
-    return recorder.statistics().notes[clef][note];
   }
 };
 

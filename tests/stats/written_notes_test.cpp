@@ -10,7 +10,7 @@ WrittenNote written(Clef clef, const char* note) { return {clef, *parseNoteName(
 TEST(WrittenNotes, PracticeCardsAreRecordedByClefAndSpelling) {
   Headless game;
   game.velmora.Form_Load();
-  game.choose(2, false);
+  game.velmora.Option1_Click(2);
   PlayerSettings altoOnly;
   altoOnly.practice.mixedClefs = {false, false, true, false};
   game.velmora.changeSettings(altoOnly);
