@@ -242,6 +242,10 @@ Average time of right answers: %1 s</translation>
         <source>在变红的键上写出音名</source>
         <translation>Write the name on the key that turns red</translation>
     </message>
+    <message>
+        <source>调号至少要选一个。</source>
+        <translation>Choose at least one key signature.</translation>
+    </message>
 </context>
 <context>
     <name>quavix::ScoreHistoryChart</name>

@@ -94,6 +94,14 @@ void PracticeDialog::buildAccidentals() {
     accidentals_[i] = new QRadioButton(names[i], group);
     column->addWidget(accidentals_[i]);
   }
+  // The signatures' keys in the order of fifths, flats on the first row.
+  auto* keys = new QGridLayout();
+  for (int i = 0; i < kKeySignatureCount; ++i) {
+    keys_[i] = new QCheckBox(QString::fromStdString(keyName(i + kFewestFifths)), group);
+    keys->addWidget(keys_[i], i / 8, i % 8);
+    connect(keys_[i], &QCheckBox::toggled, this, &PracticeDialog::check);
+  }
+  column->addLayout(keys);
   layout()->addWidget(group);
 }
 
@@ -121,6 +129,7 @@ void PracticeDialog::present(const PlayerSettings& settings) {
     mixed_[i]->setChecked(practice.mixedClefs[i]);
   }
   accidentals_[static_cast<size_t>(practice.accidentals)]->setChecked(true);
+  for (int i = 0; i < kKeySignatureCount; ++i) keys_[i]->setChecked(practice.keys[i]);
   namings_[static_cast<size_t>(settings.noteNames)]->setChecked(true);
   redKeyName_->setChecked(settings.redKeyName);
   check();
@@ -140,6 +149,7 @@ PlayerSettings PracticeDialog::chosen() const {
   for (size_t i = 0; i < accidentals_.size(); ++i) {
     if (accidentals_[i]->isChecked()) practice.accidentals = static_cast<Accidentals>(i);
   }
+  for (int i = 0; i < kKeySignatureCount; ++i) practice.keys[i] = keys_[i]->isChecked();
   for (size_t i = 0; i < namings_.size(); ++i) {
     if (namings_[i]->isChecked()) settings.noteNames = kNamings[i];
   }
@@ -154,6 +164,9 @@ void PracticeDialog::check() {
     if (!fitsStaff(clef, practice.range(clef))) {
       problem = tr("%1的最低音高于最高音。").arg(clefName(clef));
     }
+  }
+  if (std::ranges::find(practice.keys, true) == practice.keys.end()) {
+    problem = tr("调号至少要选一个。");
   }
   if (std::ranges::find(practice.mixedClefs, true) == practice.mixedClefs.end()) {
     problem = tr("混合至少要有一个谱号。");

@@ -40,6 +40,8 @@ class PracticeDialog : public QDialog {
   std::array<QComboBox*, kClefKinds> highest_{};
   std::array<QCheckBox*, kClefKinds> mixed_{};
   std::array<QRadioButton*, 3> accidentals_{};
+  // By fifths - kFewestFifths.
+  std::array<QCheckBox*, kKeySignatureCount> keys_{};
   std::array<QRadioButton*, 4> namings_{};
   QCheckBox* redKeyName_ = nullptr;
   PlayerSettings shown_;

@@ -40,15 +40,17 @@ class BandMenuTest : public WindowTest {
     QVERIFY(dialog && dialog->isVisible() && !dialog->isModal());
     QCOMPARE(dialog->chosen(), PlayerSettings{});
     const auto notes = dialog->findChildren<QComboBox*>();  // lowest and highest, per clef
-    const auto mixed = dialog->findChildren<QCheckBox*>();
+    const auto boxes = dialog->findChildren<QCheckBox*>();  // mixed clefs, keys, red key name
     QPushButton* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
     notes[0]->setCurrentIndex(1);
     notes[1]->setCurrentIndex(0);
     QVERIFY(!ok->isEnabled());
     notes[1]->setCurrentIndex(1);
-    for (QCheckBox* clef : mixed) clef->setChecked(false);
+    for (QCheckBox* box : boxes) box->setChecked(false);
+    boxes[2]->setChecked(true);  // alto
     QVERIFY(!ok->isEnabled());
-    mixed[2]->setChecked(true);
+    boxes[kClefKinds + 2 - kFewestFifths]->setChecked(true);  // D major
+    QVERIFY(ok->isEnabled());
     const auto radios = dialog->findChildren<QRadioButton*>();  // accidentals, then namings
     radios[2]->setChecked(true);
     radios[4]->setChecked(true);
@@ -58,6 +60,7 @@ class BandMenuTest : public WindowTest {
     QCOMPARE(rig_->services.log, Log{"saveSettings"});
     QCOMPARE(rig_->velmora.settings(), dialog->chosen());
     QCOMPARE(rig_->velmora.settings().practice.mixedClefs[static_cast<int>(Clef::Alto)], true);
+    QCOMPARE(rig_->velmora.settings().practice.hasKey(2), true);
   }
 
   // A new language changes the texts and nothing else, even during a test, and is kept.
