@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/card_face.h"
+#include "core/key_signature.h"
 #include "core/midi_notes.h"
 #include "core/practice_choice.h"
 #include "core/practice_face.h"
@@ -15,10 +17,9 @@ namespace {
 
 float pick(int i, int n) { return (static_cast<float>(i) + 0.5f) / static_cast<float>(n); }
 
-template <class Change>
-PracticeSettings rulesWith(Change change) {
-  PracticeSettings rules;
-  change(rules);
+PracticeSettings inKeys(std::initializer_list<int> fifths) {
+  PracticeSettings rules{.accidentals = Accidentals::Keys, .keys = {}};
+  for (int f : fifths) rules.keys[f - kFewestFifths] = true;
   return rules;
 }
 
@@ -36,126 +37,72 @@ struct Practice : Game {
 // Draws per attempt: the clef when the option mixes several, the step within the clef's range,
 // the left edge, the spelling when accidentals are on, the weight test.
 TEST(Practice, CardsComeFromTheChosenClefsRangesAndSpellings) {
-  const auto cToG = rulesWith([](PracticeSettings& r) { r.range(Clef::Treble) = {28, 32}; });
-  const auto altoTenor = rulesWith([](PracticeSettings& r) { r.mixedClefs = {0, 0, 1, 1}; });
-  const auto signs =
-      rulesWith([](PracticeSettings& r) { r.accidentals = Accidentals::SharpsFlats; });
-  const auto keys = rulesWith([](PracticeSettings& r) { r.accidentals = Accidentals::Keys; });
-  const auto high = rulesWith([](PracticeSettings& r) { r.range(Clef::Treble) = {35, 43}; });
-  struct Case {
-    PracticeSettings rules;
-    int option;
-    int16_t score;
-    std::vector<float> draws;
-    Clef clef;
-    const char* note;
-    int fifths;
-  };
-  const Case cases[] = {
-      {cToG, 0, 3300, {pick(0, 5), 0, 0}, Clef::Treble, "G4", 0},
+  PracticeSettings cToG, high;
+  cToG.range(Clef::Treble) = {28, 32};
+  high.range(Clef::Treble) = {35, 43};
+  const PracticeSettings altoTenor{.mixedClefs = {0, 0, 1, 1}};
+  const PracticeSettings signs{.accidentals = Accidentals::SharpsFlats};
+  const PracticeSettings keys = inKeys({-7, -6, -5, -4, -3, -2, -1, 0, 1, 2, 3, 4, 5, 6, 7});
+  using Draws = std::vector<float>;
+  const std::tuple<PracticeSettings, int, int16_t, Draws, Clef, const char*, int> cases[] = {
       {altoTenor, 2, 3300, {pick(1, 2), pick(9, 19), 0, 0}, Clef::Tenor, "A3", 0},
       {signs, 0, 3300, {pick(6, 19), 0, pick(1, 2), 0}, Clef::Treble, "E5", 0},  // never E#
       {keys, 0, 3300, {pick(12, 19), 0, pick(0, 15), 0}, Clef::Treble, "Fb4", -7},
       {keys, 0, 3300, {pick(16, 19), 0, pick(14, 15), 0}, Clef::Treble, "B#3", 7},
+      {inKeys({-1, 2}), 0, 3300, {pick(15, 19), 0, pick(1, 2), 0}, Clef::Treble, "C#4", 2},
       // At score 0 only middle C may come, unless the range lies wholly away from it: then its
       // nearest note does.
       {high, 0, 0, {pick(0, 9), 0, 0, pick(8, 9), 0, 0}, Clef::Treble, "C5", 0}};
-  for (const Case& c : cases) {
-    Practice game(c.rules, c.option);
-    game.score() = c.score;
-    game.draws = c.draws;
+  for (const auto& [rules, option, score, draws, clef, note, fifths] : cases) {
+    Practice game(rules, option);
+    game.score() = score;
+    game.draws = draws;
     game.choose();
-    const PracticeCard& card = game.practice.card;
-    EXPECT_EQ(noteName(card.note), c.note);
-    EXPECT_EQ(card.clef, c.clef) << c.note;
-    EXPECT_EQ(card.keyFifths, c.fifths) << c.note;
-    EXPECT_EQ(game.state.staffStep, card.step) << c.note;
-    EXPECT_EQ(game.used, c.draws.size()) << c.note;
+    EXPECT_EQ(noteName(game.practice.card.note), note);
+    EXPECT_EQ(game.practice.card.clef, clef) << note;
+    EXPECT_EQ(game.practice.card.keyFifths, fifths) << note;
+    EXPECT_EQ(game.state.staffStep, game.practice.card.step) << note;
+    EXPECT_EQ(game.used, draws.size()) << note;
+  }
+  // Every note of the range comes, from the top down, and none beyond it.
+  for (int i = 0; i < 5; ++i) {
+    Practice game(cToG, 0);
+    game.score() = 3300;
+    game.draws = {i == 0 ? 0.0f : i == 4 ? 0.999f : pick(i, 5), 0, 0};
+    game.choose();
+    EXPECT_EQ(diatonicOf(game.practice.card.note), 32 - i);
   }
 }
 
-// A weight at 2 fails a draw that one at 20 passes; weights belong to the written note.
-TEST(Practice, WeightsAreKeptPerWrittenNote) {
-  Practice game(rulesWith([](PracticeSettings& r) { r.accidentals = Accidentals::SharpsFlats; }),
-                1);
-  game.practice.weights[1][3][2] = 2;  // C#4 on the bass staff
-  game.draws = {pick(3, 19), 0, pick(1, 2), 0.9f, pick(3, 19), 0, pick(0, 2), 0.9f};
-  game.choose();
-  EXPECT_EQ(noteName(game.practice.card.note), "C4");
-  EXPECT_EQ(game.used, 8u);
-}
-
+// Any key of the card's pitch answers it and says its name; any other raises its weight.
 TEST(Practice, AnyKeyOfTheCardsPitchAnswersAndEveryWrongKeyRaisesItsWeight) {
-  struct Case {
-    const char* card;
-    int pitch;
-    bool test;
-    Judgement judgement;
-    int scoreAfter, weightAfter;
-    bool red;  // the card's pitch's key
-    std::vector<std::string> samples;
-    NoteNaming naming = NoteNaming::Letters;
-  };
-  // clang-format off
-  const Case cases[] = {
-      {"F#4", 66, false, Judgement::Right, 49, 18, false, {"names/letters/f-sharp.wav"}},
-      {"Cb4", 59, false, Judgement::Right, 49, 18, false, {"names/german/c-flat.wav"}, NoteNaming::German},
-      {"C4", 60, false, Judgement::Right, 49, 18, false, {"2.wav"}},
-      {"F#4", 65, false, Judgement::Wrong, 30, 20, true, {}},
-      {"F#4", 61, false, Judgement::Wrong, 30, 20, true, {}},  // a black key raises it too
-      {"C4", 61, true, Judgement::Wrong, 30, 20, false, {}}};
-  // clang-format on
-  for (const Case& c : cases) {
-    Practice game(PracticeSettings{}, 0, c.test);
+  using Played = std::vector<std::string>;
+  constexpr auto kLetters = NoteNaming::Letters;
+  constexpr auto kRight = Judgement::Right;
+  const std::tuple<const char*, int, bool, NoteNaming, Judgement, int, Played> cases[] = {
+      {"F#4", 66, false, kLetters, kRight, 49, {"names/letters/f-sharp.wav"}},
+      {"Cb4", 59, false, NoteNaming::German, kRight, 49, {"names/german/c-flat.wav"}},
+      {"C4", 60, false, kLetters, kRight, 49, {"2.wav"}},
+      {"F#4", 65, false, kLetters, Judgement::Wrong, 30, {}},
+      {"F#4", 61, false, kLetters, Judgement::Wrong, 30, {}},  // a black key raises it too
+      {"C4", 61, true, kLetters, Judgement::Wrong, 30, {}}};   // a test marks no key
+  for (const auto& [card, pitch, test, naming, judgement, scoreAfter, played] : cases) {
+    Practice game(PracticeSettings{}, 0, test);
     game.controls.gameRunning = true;
     game.state.noteFallY = 400;
     game.score() = 40;
-    game.practice.card.note = *parseNoteName(c.card);
+    game.practice.card.note = *parseNoteName(card);
     game.practice.weight() = 19;
-    EXPECT_EQ(game.answer(c.pitch, c.naming), c.judgement) << c.card << c.pitch;
-    EXPECT_EQ(game.score(), c.scoreAfter) << c.card << c.pitch;
-    EXPECT_EQ(game.practice.weight(), c.weightAfter) << c.card << c.pitch;
-    EXPECT_EQ(game.state.noteFallY, c.judgement == Judgement::Right ? 0 : 400);
-    EXPECT_EQ(game.played, c.samples) << c.card;
-    const layout::KeyRef key = *keyForNote(pitchOf(*parseNoteName(c.card)));
+    EXPECT_EQ(game.answer(pitch, naming), judgement) << card << pitch;
+    EXPECT_EQ(game.score(), scoreAfter) << card << pitch;
+    EXPECT_EQ(game.practice.weight(), judgement == kRight ? 18 : 20) << card << pitch;
+    EXPECT_EQ(game.state.noteFallY, judgement == kRight ? 0 : 400);
+    EXPECT_EQ(game.played, played) << card;
+    const layout::KeyRef key = *keyForNote(pitchOf(*parseNoteName(card)));
     const Colour colour = key.black ? game.controls.blackKeyColours[key.index]
                                     : game.controls.whiteKeyColours[key.index];
-    EXPECT_EQ(colour == kRed, c.red) << c.card << c.pitch;
+    EXPECT_EQ(colour == kRed, judgement != kRight && !test) << card << pitch;
   }
-}
-
-// The practice chosen in the menu starts with the next game; its cards on the clefs without a
-// picture are drawn whole, and the red mark on a black key goes when the game stops.
-TEST(Practice, TheWindowPlaysTheChosenPracticeFromTheNextGame) {
-  const PracticeSettings altoInKeys = rulesWith([](PracticeSettings& r) {
-    r.mixedClefs = {0, 0, 1, 0};
-    r.accidentals = Accidentals::Keys;
-  });
-  Window<> window;
-  Velmora& velmora = window.velmora;
-  velmora.Option1_Click(2);
-  velmora.Command3_Click();
-  PlayerSettings chosen;
-  chosen.practice = altoInKeys;
-  velmora.changeSettings(chosen);
-  EXPECT_FALSE(velmora.practice().active);
-  velmora.Command3_Click();
-  velmora.Command3_Click();
-  ASSERT_TRUE(velmora.practice().active);
-  for (int card = 0; card < 20 && velmora.practice().card.note.accidental == 0; ++card) {
-    velmora.Timer1_Timer();
-    velmora.Command1_MouseDown(0, 1, 0, 0, 0);  // A1 answers no alto note
-    velmora.Command1_MouseUp(0, 1, 0, 0, 0);
-    EXPECT_EQ(velmora.practice().card.clef, Clef::Alto);
-    EXPECT_EQ(velmora.controls().picture1.picture, nullptr);
-    EXPECT_GE(velmora.controls().picture1.lines.size(), 5u);
-    while (velmora.state().noteFallY != 0) velmora.Timer1_Timer();
-  }
-  const layout::KeyRef answer = *keyForNote(pitchOf(velmora.practice().card.note));
-  ASSERT_TRUE(answer.black);
-  EXPECT_EQ(velmora.controls().blackKeyColours[answer.index], kRed);
-  velmora.Command3_Click();
-  EXPECT_EQ(velmora.controls().blackKeyColours, decltype(Controls::blackKeyColours){});
 }
 
 Controls facedCard(const PracticeCard& card, bool practice) {
@@ -167,37 +114,43 @@ Controls facedCard(const PracticeCard& card, bool practice) {
   return controls;
 }
 
-// Signs stand where each clef writes them, and the note moves right to make room.
-TEST(PracticeFace, CardsShowTheirClefSignatureAndSigns) {
-  using G = CardGlyph;
-  struct Case {
-    Clef clef;
-    int step, fifths;
-    const char* note;
-    std::vector<CardSymbol> symbols;
-    int shift;
-    size_t lines;  // ledger lines
-  };
-  const Case cases[] = {
-      {Clef::Alto, 9, 0, "C4", {{G::CClef, 45, 570}}, 0, 0},
-      {Clef::Tenor, 11, 1, "F#3", {{G::Sharp, 345, 660}, {G::CClef, 45, 480}}, 105, 0},
-      {Clef::Treble, 15, 1, "C4", {{G::Sharp, 345, 390}}, 105, 1},
-      {Clef::Treble, 12, 0, "F#4", {{G::Sharp, 360, 705}}, 135, 0},
-      {Clef::Bass, 8, -2, "Eb3", {{G::Flat, 345, 660}, {G::Flat, 425, 525}}, 185, 0},
-      {Clef::Bass, 17, 0, "C#2", {{G::Sharp, 360, 930}}, 135, 2}};
-  for (const Case& c : cases) {
-    const PracticeCard card{c.clef, static_cast<int16_t>(c.step), *parseNoteName(c.note),
-                            static_cast<int16_t>(c.fifths)};
-    const Controls controls = facedCard(card, true);
-    const CardModel& face = controls.picture1;
-    EXPECT_EQ(face.symbols, c.symbols) << c.note;
-    EXPECT_EQ(face.noteShift, c.shift) << c.note;
-    ASSERT_EQ(face.lines.size(), c.lines + (hasClefPicture(c.clef) ? 0 : 5)) << c.note;
-    if (c.lines > 0) {
-      EXPECT_EQ(face.lines.front().x1, 340 + c.shift) << c.note;
+// Each clef's sharps and flats on the steps a printed score puts them, 5 being the top line
+// (at y 390, a step 45 high).
+TEST(PracticeFace, KeySignaturesStandWhereEachClefWritesThem) {
+  const std::tuple<Clef, int, std::vector<int>> cases[] = {
+      {Clef::Treble, 7, {5, 8, 4, 7, 10, 6, 9}}, {Clef::Treble, -7, {9, 6, 10, 7, 11, 8, 12}},
+      {Clef::Bass, 7, {7, 10, 6, 9, 12, 8, 11}}, {Clef::Bass, -7, {11, 8, 12, 9, 13, 10, 14}},
+      {Clef::Alto, 7, {6, 9, 5, 8, 11, 7, 10}},  {Clef::Alto, -7, {10, 7, 11, 8, 12, 9, 13}},
+      {Clef::Tenor, 7, {11, 7, 10, 6, 9, 5, 8}}, {Clef::Tenor, -7, {8, 5, 9, 6, 10, 7, 11}}};
+  for (const auto& [clef, fifths, steps] : cases) {
+    const SpelledNote note = spellInKey(fifths, naturalAt(diatonicOnStep(clef, 9)));
+    const PracticeCard card{clef, 9, note, static_cast<int16_t>(fifths)};
+    const std::vector<CardSymbol> symbols = facedCard(card, true).picture1.symbols;
+    ASSERT_EQ(symbols.size(), hasClefPicture(clef) ? 7u : 8u);  // no sign of the note's own
+    for (int i = 0; i < 7; ++i) {
+      EXPECT_EQ(symbols[i].glyph, fifths > 0 ? CardGlyph::Sharp : CardGlyph::Flat);
+      EXPECT_EQ((symbols[i].y - 390) / 45 + 5, steps[i]) << clefCode(clef) << fifths << i;
     }
   }
-  // A natural note on the treble or bass staff stays the game's own card, to the pixel.
+}
+
+// A sign of the note's own moves it right, ledger lines with it; a natural note on the treble or
+// bass staff stays the game's own card, to the pixel.
+TEST(PracticeFace, TheNotesOwnSignMakesRoomAndNaturalCardsStayAsTheyWere) {
+  using G = CardGlyph;
+  const std::tuple<Clef, int, int, const char*, std::vector<CardSymbol>, int, size_t> cases[] = {
+      {Clef::Alto, 9, 0, "C4", {{G::CClef, 45, 570}}, 0, 0},
+      {Clef::Treble, 15, 1, "C4", {{G::Sharp, 345, 390}}, 105, 1},
+      {Clef::Bass, 17, 0, "C#2", {{G::Sharp, 360, 930}}, 135, 2}};
+  for (const auto& [clef, step, fifths, note, symbols, shift, ledgers] : cases) {
+    const PracticeCard card{clef, static_cast<int16_t>(step), *parseNoteName(note),
+                            static_cast<int16_t>(fifths)};
+    const CardModel face = facedCard(card, true).picture1;
+    EXPECT_EQ(face.symbols, symbols) << note;
+    EXPECT_EQ(face.noteShift, shift) << note;
+    ASSERT_EQ(face.lines.size(), ledgers + (hasClefPicture(clef) ? 0 : 5)) << note;
+    if (ledgers > 0) EXPECT_EQ(face.lines.front().x1, 340 + shift) << note;
+  }
   for (Clef clef : {Clef::Treble, Clef::Bass}) {
     for (int16_t step = 0; step < kStaffStepCount; ++step) {
       const PracticeCard card{clef, step, naturalAt(diatonicOnStep(clef, step)), 0};
@@ -209,19 +162,17 @@ TEST(PracticeFace, CardsShowTheirClefSignatureAndSigns) {
 // The game's own cards in another naming: the red key bears the name when asked to, and a right
 // answer says it.
 TEST(Naming, TheRedKeyAndTheVoiceNameTheNoteAsChosen) {
-  for (const bool named : {false, true}) {
-    PlayerSettings kept;
-    kept.noteNames = NoteNaming::Solfege;
-    kept.redKeyName = named;
-    Window<> window(kept);
-    window.velmora.Form_Load();
-    window.velmora.Command3_Click();
-    window.velmora.Timer1_Timer();  // at 50 points, middle C
-    window.velmora.Command1_MouseDown(17, 1, 0, 0, 0);
-    EXPECT_EQ(window.velmora.controls().answerName, named ? "Do" : "");
-    window.velmora.Command1_MouseDown(16, 1, 0, 0, 0);
-    EXPECT_NE(window.services.log.back().find("names/solfege/c.wav"), std::string::npos);
-  }
+  PlayerSettings kept;
+  kept.noteNames = NoteNaming::Solfege;
+  kept.redKeyName = true;
+  Window<> window(kept);
+  window.velmora.Form_Load();
+  window.velmora.Command3_Click();
+  window.velmora.Timer1_Timer();  // at 50 points, middle C
+  window.velmora.Command1_MouseDown(17, 1, 0, 0, 0);
+  EXPECT_EQ(window.velmora.controls().answerName, "Do");
+  window.velmora.Command1_MouseDown(16, 1, 0, 0, 0);
+  EXPECT_NE(window.services.log.back().find("names/solfege/c.wav"), std::string::npos);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "core/midi_notes.h"
 #include "platform/files/statistics_json.h"
 #include "stats_doubles.h"
 
@@ -6,26 +7,36 @@ namespace {
 
 WrittenNote written(Clef clef, const char* note) { return {clef, *parseNoteName(note)}; }
 
-// A practice game's alto cards are kept by clef and spelling, beside the game's own notes.
+// Practice settings apply from the next game; its cards are kept by clef and spelling, beside
+// the game's own notes, and the red mark on a black key goes when the game stops.
 TEST(WrittenNotes, PracticeCardsAreRecordedByClefAndSpelling) {
   Headless game;
-  game.velmora.Form_Load();
-  game.velmora.Option1_Click(2);
-  PlayerSettings altoOnly;
-  altoOnly.practice.mixedClefs = {false, false, true, false};
-  game.velmora.changeSettings(altoOnly);
-  game.velmora.Command3_Click();
-  game.draws = {9.5f / 19, 0, 0};  // middle C on the alto staff
-  game.velmora.Timer1_Timer();
-  game.velmora.Command1_MouseDown(17, 1, 0, 0, 0);
-  game.velmora.Command1_MouseDown(16, 1, 0, 0, 0);
+  Velmora& velmora = game.velmora;
+  velmora.Form_Load();
+  velmora.Option1_Click(2);
+  velmora.Command3_Click();
+  PlayerSettings altoInD;
+  altoInD.practice = {
+      .mixedClefs = {false, false, true, false}, .accidentals = Accidentals::Keys, .keys = {}};
+  altoInD.practice.keys[2 - kFewestFifths] = true;
+  velmora.changeSettings(altoInD);
+  EXPECT_FALSE(velmora.practice().active);
+  velmora.Command3_Click();
+  velmora.Command3_Click();
+  game.draws = {9.5f / 19, 0, 0, 0};  // middle C on the alto staff, C sharp in D major
+  velmora.Timer1_Timer();
+  velmora.Command1_MouseDown(17, 1, 0, 0, 0);
+  const int black = keyForNote(61)->index;
+  EXPECT_EQ(velmora.controls().blackKeyColours[black], kRed);
+  velmora.Command2_MouseDown(black, 1, 0, 0, 0);
   const Statistics& statistics = game.recorder.statistics();
   ASSERT_EQ(statistics.written.size(), 1u);
-  const NoteFigures& figures = statistics.written.at(written(Clef::Alto, "C4"));
-  EXPECT_EQ(figures.shown, 1u);
-  EXPECT_EQ(figures.right, 1u);
+  const NoteFigures& figures = statistics.written.at(written(Clef::Alto, "C#4"));
+  EXPECT_EQ(std::tuple(figures.shown, figures.right), std::tuple(1u, 1u));
   EXPECT_EQ(figures.instead, (std::map<int, uint32_t>{{62, 1}}));
   EXPECT_EQ(statistics.notes, Statistics{}.notes);
+  velmora.Command3_Click();
+  EXPECT_EQ(velmora.controls().blackKeyColours, decltype(Controls::blackKeyColours){});
 }
 
 // A key's figures on a clef gather every spelling of its pitch; the file keeps them whole.

@@ -101,24 +101,6 @@ class VelmoraWindowTest : public WindowTest {
     }
   }
 
-  // Another naming names middle C in the hint and, when asked for, the red key in white.
-  void theNamingShowsInTheHintAndOnTheRedKey() {
-    PlayerSettings solfege;
-    solfege.noteNames = NoteNaming::Solfege;
-    solfege.redKeyName = true;
-    open(solfege);
-    QVERIFY(text("Label1").endsWith("Do "));
-    QTest::mouseClick(widget("Command3"), Qt::LeftButton);
-    rig_->velmora.Timer1_Timer();
-    click(428, 500);  // D4 for middle C: Command1(16) turns red
-    const QImage keys = window().keyboard()->grab().toImage();
-    int written = 0;
-    for (int y = 60; y < 113; ++y) {
-      for (int x = 385; x < 407; ++x) written += qGreen(keys.pixel(x, y)) > 150;  // not red
-    }
-    QVERIFY2(written > 5, qPrintable(QString::number(written)));
-  }
-
   // Keys reach the buttons only when the player focused them; clicks keep the keyboard's
   // focus on the piano, whose computer keys then play.
   void clicksLeaveTheFocusOnThePianoWhoseComputerKeysPlay() {
