@@ -1,6 +1,6 @@
 #pragma once
 
-// What the latency measurements share: the output device's callback tells a waiting thread when
+// What the latency measurements share: the sound output's callback tells a waiting thread when
 // the first frames of a note were carried, and when the output last made a sound.
 #include <algorithm>
 #include <atomic>
@@ -12,7 +12,6 @@
 #include <thread>
 #include <vector>
 
-#include "platform/sound/audio_device.h"
 #include "platform/sound/audio_format.h"
 #include "platform/sound/sound_services.h"
 
@@ -33,45 +32,45 @@ struct Heard {
   std::atomic<int64_t> sentAt{0};     // when the note left; 0 while none is waited for
   std::atomic<int64_t> audibleAt{0};  // end of the first callback that carried it
   std::atomic<int64_t> lastLoudAt{0};
-  std::atomic<int> frames{0};
+  std::atomic<int> frames{0};  // of that callback
 
-  // From the device's callback, after the mix.
+  // From the output's callback, after the mix.
   void listen(const float* stereo, int count) {
     float peak = 0;
     for (int i = 0; i < count * quavix::kOutputChannels; ++i) {
       peak = std::max(peak, std::abs(stereo[i]));
     }
     const int64_t now = nowNs();
-    frames = count;
     if (peak > kQuiet) lastLoudAt = now;
-    if (peak > kAudible && sentAt != 0 && audibleAt == 0) audibleAt = now;
+    if (peak > kAudible && sentAt != 0 && audibleAt == 0) {
+      frames = count;
+      audibleAt = now;
+    }
   }
   double bufferMs() const { return 1000.0 * frames / quavix::kOutputRate; }
   double delayMs() const { return static_cast<double>(audibleAt - sentAt) / 1e6; }
 };
 
-// The keyboard's synthesiser on the default sound output, listened to after every mix.
+// The keyboard's synthesiser on the default sound output, as the game plays it, listened to after
+// every mix of the keys.
 struct HeardKeyboard {
-  quavix::SoundServices sound{quavix::AudioEngine::Output::caller};
-  uint32_t handle = 0;
   Heard heard;
-  quavix::AudioDevice device;
+  quavix::SoundServices sound{
+      quavix::AudioEngine::Output::soundCard,
+      [this](const float* stereo, int frames) { heard.listen(stereo, frames); }};
+  uint32_t handle = 0;
 
   // False, with one line on stderr naming the program, without a synthesiser or sound output.
   bool open(const char* program) {
+    if (!sound.engine().hasOutput()) {
+      std::fprintf(stderr, "%s: no sound output\n", program);
+      return false;
+    }
     if (sound.midi().midiOutOpen(&handle, 0) != 0) {
       std::fprintf(stderr, "%s: the keyboard has no synthesiser\n", program);
       return false;
     }
-    std::string problem;
-    const bool opened = device.open(
-        [this](float* stereo, int frames) {
-          sound.engine().render(stereo, frames);
-          heard.listen(stereo, frames);
-        },
-        problem);
-    if (!opened) std::fprintf(stderr, "%s: no sound output: %s\n", program, problem.c_str());
-    return opened;
+    return true;
   }
 };
 

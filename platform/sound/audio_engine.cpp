@@ -1,6 +1,8 @@
 #include "platform/sound/audio_engine.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <string_view>
 #include <utility>
 
 #include "platform/sound/sound_problem.h"
@@ -15,7 +17,8 @@ constexpr double kKeyboardGain = 1.0;
 
 }  // namespace
 
-AudioEngine::AudioEngine(Output output) : output_(output) {
+AudioEngine::AudioEngine(Output output, Listener listener)
+    : output_(output), listener_(std::move(listener)) {
   if (output_ == Output::soundCard) {
     loading_ = std::async(std::launch::async, [this] { load(); });
   } else {
@@ -28,9 +31,30 @@ void AudioEngine::load() {
   std::string problem = std::move(choice.problem);
   if (choice.path) keyboard_ = Synthesizer::create(*choice.path, kKeyboardGain, problem);
   if (!keyboard_) reportSoundProblem(problem + "; the keyboard and the background tune are silent");
-  if (output_ == Output::soundCard &&
-      !device_.open([this](float* stereo, int frames) { render(stereo, frames); }, problem)) {
-    reportSoundProblem("no sound output (" + problem + "); the game runs silent");
+  if (output_ == Output::soundCard) openSoundCard();
+}
+
+void AudioEngine::openSoundCard() {
+  std::string problem;
+  // Asked for another of SDL's drivers (a test's dummy one, say), SDL plays.
+  const char* driver = std::getenv("SDL_AUDIODRIVER");
+  if (driver == nullptr || std::string_view(driver) == "pulseaudio") {
+    if (tuneStream_.open(
+            [this](float* stereo, int frames) {
+              renderTune(stereo, frames);
+              return true;
+            },
+            problem) &&
+        keyStream_.open([this](float* stereo, int frames) { return renderKeys(stereo, frames); },
+                        problem)) {
+      return;
+    }
+    tuneStream_.close();
+    problem = "PulseAudio: " + problem + "; SDL: ";
+  }
+  std::string sdlProblem;
+  if (!device_.open([this](float* stereo, int frames) { render(stereo, frames); }, sdlProblem)) {
+    reportSoundProblem("no sound output (" + problem + sdlProblem + "); the game runs silent");
   }
 }
 
@@ -40,28 +64,47 @@ void AudioEngine::awaitLoad() const {
 
 bool AudioEngine::hasOutput() const {
   awaitLoad();
-  return output_ == Output::caller || device_.isOpen();
+  return output_ == Output::caller || tuneStream_.isOpen() || device_.isOpen();
 }
 
 AudioEngine::~AudioEngine() {
   awaitLoad();
   if (tune_) tune_->stop();
+  keyStream_.close();
+  tuneStream_.close();
   device_.close();
 }
 
 void AudioEngine::render(float* stereo, int frames) {
-  const int count = frames * kOutputChannels;
+  renderTune(stereo, frames);
+  mixKeysInto(stereo, frames);
+  if (listener_) listener_(stereo, frames);
+}
+
+void AudioEngine::renderTune(float* stereo, int frames) {
   // The tune's player follows its own synthesiser's clock, so not rendering it holds it where it
   // is. It is written straight into the buffer, since a copy would cost every buffer.
   if (tune_ && !tunePaused_) {
     tune_->writeOver(stereo, frames);
   } else {
-    std::fill_n(stereo, count, 0.0f);
+    std::fill_n(stereo, frames * kOutputChannels, 0.0f);
   }
+}
+
+bool AudioEngine::renderKeys(float* stereo, int frames) {
+  std::fill_n(stereo, frames * kOutputChannels, 0.0f);
+  const bool sounding = mixKeysInto(stereo, frames);
+  if (listener_) listener_(stereo, frames);
+  return sounding;
+}
+
+bool AudioEngine::mixKeysInto(float* stereo, int frames) {
   // The keyboard is silent most of the time.
-  if (keyboard_) keyboard_->mixIntoWhileSounding(stereo, frames);
-  sample_.mixInto(stereo, frames);
+  const bool keys = keyboard_ && keyboard_->mixIntoWhileSounding(stereo, frames);
+  const bool sample = sample_.mixInto(stereo, frames);
+  const int count = frames * kOutputChannels;
   for (int i = 0; i < count; ++i) stereo[i] = std::clamp(stereo[i], -1.0f, 1.0f);
+  return keys || sample;
 }
 
 bool AudioEngine::startTune(std::span<const char> midiFile, std::string& problem) {
@@ -72,7 +115,8 @@ bool AudioEngine::startTune(std::span<const char> midiFile, std::string& problem
   auto tune = TunePlayer::create(*keyboard_, midiFile, problem);
   if (!tune) return false;
   {
-    const auto lock = device_.lock();
+    const auto pulse = tuneStream_.lock();
+    const auto sdl = device_.lock();
     std::swap(tune_, tune);
   }
   // Any tune replaced is deleted here, outside the lock; it is no longer rendered.
@@ -83,9 +127,11 @@ void AudioEngine::playSample(std::unique_ptr<Sample> sample) {
   awaitLoad();
   std::unique_ptr<Sample> old;
   {
-    const auto lock = device_.lock();
+    const auto pulse = keyStream_.lock();
+    const auto sdl = device_.lock();
     old = sample_.replace(std::move(sample));
   }
+  keyStream_.wake();
   // The old one is freed here, outside the lock.
 }
 

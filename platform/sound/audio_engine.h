@@ -3,12 +3,14 @@
 #include <fluidsynth.h>
 
 #include <atomic>
+#include <functional>
 #include <future>
 #include <memory>
 #include <span>
 #include <string>
 
 #include "platform/sound/audio_device.h"
+#include "platform/sound/pulse_stream.h"
 #include "platform/sound/sample.h"
 #include "platform/sound/sample_voice.h"
 #include "platform/sound/synthesizer.h"
@@ -16,8 +18,13 @@
 
 namespace quavix {
 
-// Everything the program sounds, mixed into one stream: the keyboard's synthesiser, the
-// background tune on a synthesiser of its own, and the latest note-name sample.
+// Everything the program sounds: the keyboard's synthesiser, the background tune on a
+// synthesiser of its own, and the latest note-name sample.
+//
+// On a PulseAudio server the tune goes to a stream with a long buffer, rendered well ahead, and
+// the keys and samples to a stream with a short one, which is open only while they sound. Without
+// a server (or with SDL_AUDIODRIVER naming another of SDL's drivers) all of it is mixed into one
+// short SDL stream.
 //
 // Construction finds the SoundFont, loads it into the keyboard's synthesiser (only the samples
 // in use are read) and opens the sound card. For the sound card this happens on a thread of its
@@ -27,27 +34,35 @@ namespace quavix {
 class AudioEngine {
  public:
   enum class Output {
-    soundCard,  // the default sound card through SDL, fed from SDL's audio thread
+    soundCard,  // the default sound card, fed from threads of the sound library's own
     caller,     // nothing is opened; the owner calls render() itself (tests, offline rendering)
   };
+  // Hears each buffer of the keys and samples as it leaves (of the whole mix through SDL), on the
+  // sound's thread: for measurements.
+  using Listener = std::function<void(const float* stereo, int frames)>;
 
-  explicit AudioEngine(Output output);
+  explicit AudioEngine(Output output, Listener listener = {});
   // Stops the tune, closes the sound card, then deletes the player, the synthesisers and their
   // settings, in this order.
   ~AudioEngine();
   AudioEngine(const AudioEngine&) = delete;
   AudioEngine& operator=(const AudioEngine&) = delete;
 
-  // Mixes the next `frames` interleaved stereo frames at kOutputRate into `stereo`.
+  // Mixes the next `frames` interleaved stereo frames at kOutputRate into `stereo`: all of it,
+  // the tune alone, or the keys and samples alone (false when they are silent).
   void render(float* stereo, int frames);
+  void renderTune(float* stereo, int frames);
+  bool renderKeys(float* stereo, int frames);
 
   // True when a SoundFont is loaded and the sound goes somewhere (sound card or caller).
   // hasOutput() comes first: it waits for the loading.
   bool canSynthesize() const { return hasOutput() && keyboard_ != nullptr; }
   bool hasOutput() const;
 
-  // The keyboard's synthesiser; null when it can't sound. Its API is thread-safe.
+  // The keyboard's synthesiser; null when it can't sound. Its API is thread-safe. After a note-on,
+  // wakeKeys() lets it be heard.
   fluid_synth_t* keyboard() const { return canSynthesize() ? keyboard_->get() : nullptr; }
+  void wakeKeys() { keyStream_.wake(); }
 
   // Starts `midiFile` looping from its beginning, in the place of any tune before. False when it
   // can't be played; `problem` then says why. Needs canSynthesize().
@@ -61,15 +76,23 @@ class AudioEngine {
 
  private:
   void load();
+  void openSoundCard();
   void awaitLoad() const;
+  // Adds the keyboard and the sample to `stereo` and keeps it within full scale; false when
+  // neither sounds.
+  bool mixKeysInto(float* stereo, int frames);
 
   Output output_;
+  Listener listener_;
   std::unique_ptr<Synthesizer> keyboard_;
   // After the keyboard, which lends it the SoundFont, so that it goes first.
   std::unique_ptr<TunePlayer> tune_;
   SampleVoice sample_;
   std::atomic<bool> tunePaused_{false};
-  // Last, so that it stops before anything it renders goes away.
+  // Last, so that they stop before anything they render goes away. At most one of the two
+  // outputs is open, and the lock of the other does nothing.
+  PulseStream tuneStream_{"quavix-tune", kTuneBuffer, PulseStream::WhenSilent::playOn};
+  PulseStream keyStream_{"quavix-keys", kKeyBuffer, PulseStream::WhenSilent::close};
   AudioDevice device_;
   // Very last: it is destroyed first, and that waits for the loading to end.
   std::future<void> loading_;

@@ -28,6 +28,7 @@ uint32_t KeyboardMidiOutput::midiOutShortMsg(uint32_t handle, uint32_t message) 
     case midi::kNoteOn:
       if (velocity > 0) {
         fluid_synth_noteon(synth, channel, key, velocity);
+        engine_.wakeKeys();
         return kMidiOk;
       }
       [[fallthrough]];  // a note-on at velocity 0 is a note-off

@@ -15,8 +15,8 @@ class SampleVoice {
   std::unique_ptr<Sample> replace(std::unique_ptr<Sample> next);
 
   // Adds the next `frames` interleaved stereo frames of the sample, if one is left, to `stereo`.
-  // Audio thread.
-  void mixInto(float* stereo, int frames);
+  // False when none was left. Audio thread.
+  bool mixInto(float* stereo, int frames);
 
  private:
   std::unique_ptr<Sample> sample_;

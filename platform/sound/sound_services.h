@@ -1,5 +1,7 @@
 #pragma once
 
+#include <utility>
+
 #include "core/interfaces/midi_output.h"
 #include "core/interfaces/sound_system.h"
 #include "platform/sound/audio_engine.h"
@@ -10,7 +12,7 @@ namespace quavix {
 
 // All of the program's sound, for the main window to own from start-up to exit.
 //
-//   SoundServices sound;                 // finds the SoundFont, opens the one audio stream
+//   SoundServices sound;                 // finds the SoundFont, opens the sound output
 //   uint32_t handle = 0;
 //   sound.midi().midiOutOpen(&handle, 0);                 // device 0: the keyboard synthesiser
 //   sound.midi().midiOutShortMsg(handle, noteOnWord(7));  // middle C
@@ -24,12 +26,13 @@ namespace quavix {
 // silently. The SoundFont is QUAVIX_SOUNDFONT when set, else Debian's default-GM.sf2,
 // TimGM6mb.sf2 or FluidR3_GM.sf2 in /usr/share/sounds/sf2/.
 //
-// Destruction is the safe shut-down: the tune stops, the audio stream closes, then the player,
+// Destruction is the safe shut-down: the tune stops, the sound output closes, then the player,
 // synthesisers and settings are deleted. Destroy it after the last MIDI call. UI thread only.
 class SoundServices {
  public:
-  explicit SoundServices(AudioEngine::Output output = AudioEngine::Output::soundCard)
-      : engine_(output) {}
+  explicit SoundServices(AudioEngine::Output output = AudioEngine::Output::soundCard,
+                         AudioEngine::Listener listener = {})
+      : engine_(output, std::move(listener)) {}
 
   MidiOutput& midi() { return midi_; }
   SoundSystem& sound() { return sound_; }
