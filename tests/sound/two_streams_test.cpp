@@ -1,0 +1,117 @@
+// The tune and the keys on streams of their own.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+#include <ranges>
+#include <span>
+#include <thread>
+#include <vector>
+
+#include "core/midi_words.h"
+#include "platform/sound/sound_services.h"
+
+namespace quavix::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+float peakOf(const float* stereo, int frames) {
+  return std::ranges::max(std::span(stereo, frames * kOutputChannels) |
+                          std::views::transform([](float x) { return std::abs(x); }));
+}
+
+bool waitFor(auto done) {
+  for (int ms = 0; !done(); ++ms) {
+    if (ms == 10'000) return false;
+    std::this_thread::sleep_for(1ms);
+  }
+  return true;
+}
+
+}  // namespace
+
+// Rendered as the two streams ask for them, keys and samples that come and go leave the tune the
+// same to the last bit as a tune alone. Each press sounds from its first buffer, and once
+// released the keys fall silent, so that their stream can close before the next.
+TEST(TwoStreams, KeysComeAndGoBesideAnUnbrokenTune) {
+  SoundServices alone{AudioEngine::Output::caller}, withKeys{AudioEngine::Output::caller};
+  ASSERT_TRUE(alone.sound().setUpAudio() && withKeys.sound().setUpAudio());
+  uint32_t handle = 0;
+  withKeys.midi().midiOutOpen(&handle, 0);
+  std::vector<float> reference(kTuneBuffer.requestFrames * kOutputChannels), tune(reference);
+  float keys[kKeyBuffer.requestFrames * kOutputChannels], tuneLoudest = 0;
+  bool keysOpen = false;
+  for (int round = 0; round < 120; ++round) {  // 50 ms each
+    alone.engine().renderTune(reference.data(), kTuneBuffer.requestFrames);
+    withKeys.engine().renderTune(tune.data(), kTuneBuffer.requestFrames);
+    ASSERT_EQ(reference, tune) << "round " << round;
+    tuneLoudest = std::max(tuneLoudest, peakOf(tune.data(), kTuneBuffer.requestFrames));
+    if (round % 30 == 10) {  // a key, a sample, a key, a sample
+      EXPECT_FALSE(keysOpen) << "still sounding at round " << round;
+      if (round % 60 == 10) withKeys.midi().midiOutShortMsg(handle, noteOnWord(7));
+      if (round % 60 == 40) withKeys.sound().playNoteSample("2.wav");
+      keysOpen = withKeys.engine().renderKeys(keys, kKeyBuffer.requestFrames);
+      EXPECT_GT(peakOf(keys, kKeyBuffer.requestFrames), 1e-4f) << "round " << round;
+    }
+    if (round % 60 == 12) withKeys.midi().midiOutShortMsg(handle, noteOffWord(7));
+    for (int i = 0; keysOpen && i < kTuneBuffer.requestFrames / kKeyBuffer.requestFrames; ++i) {
+      keysOpen = withKeys.engine().renderKeys(keys, kKeyBuffer.requestFrames);
+    }
+  }
+  EXPECT_GT(tuneLoudest, 0.01f);
+}
+
+// On a PulseAudio server of the test's own, the keys' stream opens for a press, closes once
+// silent and opens again for the next press or sample, while SDL stays shut.
+TEST(TwoStreams, OnASoundServerTheKeysStreamOpensOnlyWhileItSounds) {
+  struct Server {  // gone at the end, however the test ends
+    std::string dir = std::filesystem::temp_directory_path() / "quavix-pulse-XXXXXX";
+    pid_t pid = 0;
+    ~Server() {
+      if (pid != 0) kill(pid, SIGTERM), waitpid(pid, nullptr, 0);
+      std::filesystem::remove_all(dir);
+    }
+  } server;
+  ASSERT_NE(mkdtemp(server.dir.data()), nullptr);
+  setenv("XDG_RUNTIME_DIR", server.dir.c_str(), 1);
+  const std::string log = "--log-target=file:" + server.dir + "/log";
+  const char* argv[] = {"pulseaudio",
+                        "-n",
+                        "--daemonize=no",
+                        "--load=module-null-sink",
+                        "--load=module-native-protocol-unix",
+                        log.c_str(),
+                        nullptr};
+  posix_spawnp(&server.pid, "pulseaudio", nullptr, nullptr, const_cast<char**>(argv), environ);
+  ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(server.dir + "/pulse/native"); }));
+  std::atomic<bool> loud = false;
+  std::atomic<int> quietMs = 0;
+  unsetenv("SDL_AUDIODRIVER");
+  SoundServices services{AudioEngine::Output::soundCard, [&](const float* stereo, int frames) {
+                           loud = loud || peakOf(stereo, frames) > 0.01f;
+                           quietMs = 0;
+                         }};
+  uint32_t handle = 0;
+  ASSERT_EQ(services.midi().midiOutOpen(&handle, 0), kMidiOk);  // once the sound has been set up
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+  EXPECT_TRUE(services.sound().setUpAudio());
+  for (int press = 0; press < 3; ++press) {
+    loud = false;
+    if (press < 2) services.midi().midiOutShortMsg(handle, noteOnWord(7));
+    if (press == 2) services.sound().playNoteSample("2.wav");
+    EXPECT_TRUE(waitFor([&] { return loud.load(); })) << "press " << press;
+    services.midi().midiOutShortMsg(handle, noteOffWord(7));
+    EXPECT_TRUE(waitFor([&] { return ++quietMs > 500; })) << "closed after press " << press;
+  }
+}
+
+}  // namespace quavix::test
