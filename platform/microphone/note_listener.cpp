@@ -21,15 +21,21 @@ constexpr float kGateDb = 10.0f;
 constexpr float kRoomFollow = 0.003f;
 constexpr float kMinConfidence = 0.8f;
 constexpr int kLowestNote = 28, kHighestNote = 100;
-constexpr int kSteadyHops = 3;
+// A pitch is taken only once it has held this long within a narrow band: a scoop up to the note
+// and the tracker's octave slips while the attack fills the pitch window both drift or jump.
+constexpr int kSteadyHops = 5;
+constexpr float kSteadyBand = 0.2f;
 // Until the pitch window holds mostly the new sound, its pitch may be an octave off.
 constexpr int kLoudHops = 6;
 // A held note goes on through the wavering of a voice, a bow or a chorus.
 constexpr float kHeldConfidence = 0.5f, kHeldWaver = 0.7f;
 constexpr float kInTune = 0.35f;
 constexpr int kReleaseHops = 12;
-// An onset is an attack only when the level rises this much above the last hops'.
-constexpr float kAttackRiseDb = 6.0f;
+// An onset is an attack only when the level leaps or the tone's periodicity breaks, as a new
+// stroke, pluck or tongued note does; a chorus's beating swells by 10 dB and keeps its tone.
+constexpr float kAttackRiseDb = 15.0f;
+constexpr float kBrokenConfidence = 0.12f;  // the fall from the tone's confidence before
+constexpr int kAttackHops = 4;
 // An onset this soon after a press is that note's own attack.
 constexpr double kOwnAttackSeconds = 0.12;
 
@@ -89,22 +95,17 @@ void NoteListener::analyseHop() {
 
   const bool loud = level > *roomLevel_ + kGateDb;
   loudHops_ = loud ? loudHops_ + 1 : 0;
+  noticeAttack(onset, level, confidence);
   std::optional<int> candidate;
   const float nearest = std::round(note);
   if (loud && confidence >= kMinConfidence && std::abs(note - nearest) <= kInTune &&
       nearest >= kLowestNote && nearest <= kHighestNote) {
     candidate = int(nearest);
   }
-  steadyHops_ = candidate && candidate == candidate_ ? steadyHops_ + 1 : 1;
-  candidate_ = candidate;
+  followSteadiness(candidate, note);
   const bool goesOn = held_ && loud && confidence >= kHeldConfidence &&
                       std::abs(note - float(*held_)) <= kHeldWaver;
   quietHops_ = candidate || goesOn ? 0 : quietHops_ + 1;
-  const float quietest = *std::min_element(recentLevels_.begin(), recentLevels_.end());
-  recentLevels_[frame_ / kHop % recentLevels_.size()] = level;
-  if (onset && level > quietest + kAttackRiseDb &&
-      frame_ - pressedAt_ > kOwnAttackSeconds * sampleRate_)
-    attacked_ = true;
   if (!loud) lostNote_.reset();
 
   if (!candidate) {
@@ -126,6 +127,39 @@ void NoteListener::analyseHop() {
     if (step == 0) hear(std::nullopt);
     hear(candidate);
   }
+}
+
+void NoteListener::noticeAttack(bool onset, float level, float confidence) {
+  const size_t hop = size_t(frame_ / kHop);
+  if (onset) {
+    attackHops_ = kAttackHops;
+    attackRise_ = level - *std::min_element(recentLevels_.begin(), recentLevels_.end());
+    toneConfidence_ = *std::max_element(recentConfidences_.begin(), recentConfidences_.end());
+    attackConfidence_ = confidence;
+  }
+  recentLevels_[hop % recentLevels_.size()] = level;
+  recentConfidences_[hop % recentConfidences_.size()] = confidence;
+  if (attackHops_ == 0) return;
+  --attackHops_;
+  attackConfidence_ = std::min(attackConfidence_, confidence);
+  if ((attackRise_ > kAttackRiseDb || toneConfidence_ - attackConfidence_ > kBrokenConfidence) &&
+      frame_ - pressedAt_ > kOwnAttackSeconds * sampleRate_) {
+    attacked_ = true;
+    attackHops_ = 0;
+  }
+}
+
+void NoteListener::followSteadiness(std::optional<int> candidate, float note) {
+  if (!candidate || candidate != candidate_ ||
+      std::max(bandHigh_, note) - std::min(bandLow_, note) > kSteadyBand) {
+    steadyHops_ = 0;
+    bandLow_ = bandHigh_ = note;
+  }
+  candidate_ = candidate;
+  if (!candidate) return;
+  ++steadyHops_;
+  bandLow_ = std::min(bandLow_, note);
+  bandHigh_ = std::max(bandHigh_, note);
 }
 
 void NoteListener::learnRoom(float level) {

@@ -33,6 +33,8 @@ class NoteListener {
 
  private:
   void analyseHop();
+  void noticeAttack(bool onset, float level, float confidence);
+  void followSteadiness(std::optional<int> candidate, float note);
   void learnRoom(float level);
   void hear(std::optional<int> note);
 
@@ -50,6 +52,10 @@ class NoteListener {
   std::optional<float> roomLevel_;  // dB
   std::optional<int> candidate_;
   int steadyHops_ = 0;
+  float bandLow_ = 0, bandHigh_ = 0;  // the steady pitch's span so far
+  int attackHops_ = 0;                // left to judge the last onset
+  float attackRise_ = 0, toneConfidence_ = 0, attackConfidence_ = 1;
+  std::array<float, 4> recentConfidences_{};
   int quietHops_ = 0;
   int loudHops_ = 0;
   std::array<float, 8> recentLevels_{};

@@ -52,7 +52,27 @@ std::vector<Phrase> phrases() {
 struct Expected {
   int note;
   int64_t start, end;  // frames
+  int64_t onset;       // where the note first rises above the room's noise
 };
+
+// Where a note rendered alone first rises above the room's noise, scaled as its phrase is: a
+// sample's silent lead-in and a legato note still hidden under the one before are no part of
+// the answer's delay.
+int64_t onsetAfterNoteOn(fluid_synth_t* solo, const Played& played, int program, float gain) {
+  fluid_synth_program_change(solo, 0, program);
+  fluid_synth_noteon(solo, 0, played.note, 100);
+  constexpr int kBlock = 64;
+  float left[kBlock], right[kBlock];
+  int64_t frames = 0;
+  for (double power = 0; frames < kRate / 2 && std::sqrt(power / kBlock) * gain < kNoiseRms;
+       frames += kBlock) {
+    fluid_synth_write_float(solo, kBlock, left, 0, 1, right, 0, 1);
+    power = 0;
+    for (int i = 0; i < kBlock; ++i) power += std::pow(left[i] + right[i], 2);
+  }
+  fluid_synth_all_sounds_off(solo, -1);
+  return frames - kBlock;
+}
 
 // Renders the phrases one after the other, each at the same loudness, after a second and a half
 // of the room alone, and adds the room's noise.
@@ -60,7 +80,9 @@ std::vector<float> render(const std::vector<Phrase>& table, std::vector<Expected
   fluid_settings_t* settings = new_fluid_settings();
   fluid_settings_setnum(settings, "synth.sample-rate", kRate);
   fluid_synth_t* synth = new_fluid_synth(settings);
+  fluid_synth_t* solo = new_fluid_synth(settings);
   EXPECT_NE(fluid_synth_sfload(synth, test::kTimGM6mb, 1), FLUID_FAILED);
+  EXPECT_NE(fluid_synth_sfload(solo, test::kTimGM6mb, 1), FLUID_FAILED);
   std::vector<float> signal(size_t(1.5 * kRate), 0.0f);
   for (const Phrase& phrase : table) {
     fluid_synth_program_change(synth, 0, phrase.program);
@@ -76,8 +98,6 @@ std::vector<float> render(const std::vector<Phrase>& table, std::vector<Expected
       fluid_synth_noteon(synth, 0, played.note, 100);
       renderTo(played.end);
       fluid_synth_noteoff(synth, 0, played.note);
-      expected.push_back({played.note, int64_t(signal.size() + played.start * kRate),
-                          int64_t(signal.size() + played.end * kRate)});
     }
     const size_t sounding = left.size();
     renderTo(phrase.notes.back().end + 0.35);
@@ -85,8 +105,14 @@ std::vector<float> render(const std::vector<Phrase>& table, std::vector<Expected
     double power = 0;
     for (size_t i = 0; i < sounding; ++i) power += std::pow(left[i] + right[i], 2);
     const float gain = kNoteRms / float(std::sqrt(power / sounding));
+    for (const Played& played : phrase.notes) {
+      const auto start = int64_t(signal.size() + played.start * kRate);
+      expected.push_back({played.note, start, int64_t(signal.size() + played.end * kRate),
+                          start + onsetAfterNoteOn(solo, played, phrase.program, gain)});
+    }
     for (size_t i = 0; i < left.size(); ++i) signal.push_back((left[i] + right[i]) * gain);
   }
+  delete_fluid_synth(solo);
   delete_fluid_synth(synth);
   delete_fluid_settings(settings);
   return signal;
@@ -139,8 +165,8 @@ TEST(NoteListener, HearsRenderedInstrumentsInARoomsNoise) {
       return press.frame > e.start && press.frame <= e.end + kRate / 10;
     });
     if (sounding != expected.end() && sounding->note == press.note &&
-        press.frame - sounding->start < kRate / 4) {
-      latencies.push_back(1000.0 * double(press.frame - sounding->start) / kRate);
+        press.frame - sounding->onset < kRate / 4) {
+      latencies.push_back(1000.0 * double(press.frame - sounding->onset) / kRate);
     } else if (sounding != expected.end() && (press.note - sounding->note) % 12 == 0) {
       ++octaveSlips;
     } else {
