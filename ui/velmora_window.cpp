@@ -257,8 +257,8 @@ void VelmoraWindow::contextMenuEvent(QContextMenuEvent* event) {
   bandMenu_->popup(mapToGlobal(at));
 }
 
-void VelmoraWindow::playMidi(int source, const std::vector<uint8_t>& message) {
-  run([&] { velmora_.midiMessage(source, message); });
+void VelmoraWindow::play(const std::function<void(Velmora&)>& handler) {
+  run([&] { handler(velmora_); });
 }
 
 void VelmoraWindow::keyPressEvent(QKeyEvent* event) {
