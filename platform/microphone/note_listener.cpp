@@ -86,6 +86,8 @@ void NoteListener::analyseHop() {
   aubio_onset_do(onset_, hop_, result_);
   const bool onset = result_->data[0] > 0;
   if (deaf_) {
+    // A note that outlasts the deafness is the one already heard, not a new attack.
+    if (held_) lostNote_ = held_;
     hear(std::nullopt);
     candidate_.reset();
     steadyHops_ = 0;

@@ -139,14 +139,18 @@ struct Press {
   int64_t frame;
 };
 
-std::vector<Press> listen(const std::vector<float>& signal) {
+// The presses heard, deaf from frame `deafFrom` to `deafTo`.
+std::vector<Press> listen(const std::vector<float>& signal, size_t deafFrom = 0,
+                          size_t deafTo = 0) {
   std::vector<Press> presses;
   NoteListener listener(kRate, [&](std::optional<int> note, int64_t frame) {
     if (note) presses.push_back({*note, frame});
   });
   // In the capture's blocks.
-  for (size_t at = 0; at < signal.size(); at += 256)
+  for (size_t at = 0; at < signal.size(); at += 256) {
+    listener.setDeaf(at >= deafFrom && at < deafTo);
     listener.feed(std::span(signal).subspan(at, std::min<size_t>(256, signal.size() - at)));
+  }
   return presses;
 }
 
@@ -186,6 +190,21 @@ TEST(NoteListener, HearsRenderedInstrumentsInARoomsNoise) {
   std::vector<float> roomAlone(10 * kRate);
   addRoomNoise(roomAlone);
   EXPECT_TRUE(listen(roomAlone).empty());
+}
+
+// While the game's own sound plays, nothing is heard; a note held through it is not pressed again
+// after it, a note begun after it is.
+TEST(NoteListener, ANoteHeldThroughDeafnessIsPressedOnce) {
+  std::vector<Expected> expected;
+  std::vector<float> signal = render({{71, {{62, 0, 2.5}}}, {0, {{60, 0, 0.6}}}}, expected);
+  addRoomNoise(signal);
+  const auto deafFrom = size_t(expected[0].start + kRate), deafTo = deafFrom + kRate / 3;
+  std::vector<int> heard;
+  for (const Press& press : listen(signal, deafFrom, deafTo)) {
+    EXPECT_FALSE(press.frame > int64_t(deafFrom) && press.frame <= int64_t(deafTo));
+    heard.push_back(press.note);
+  }
+  EXPECT_EQ(heard, (std::vector<int>{62, 60}));
 }
 
 }  // namespace
