@@ -43,7 +43,6 @@ std::string SdlMicrophone::listen(const std::optional<std::string>& device) {
   wanted.callback = &SdlMicrophone::callback;
   wanted.userdata = this;
   // Any rate the device has, so that SDL need not resample; format and channels are converted.
-  listener_.reset();
   device_ = SDL_OpenAudioDevice(device->empty() ? nullptr : device->c_str(), 1, &wanted, &got,
                                 SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
   if (device_ == 0) {
