@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libfluidsynth-dev libsdl2-dev libasound2-dev timgm6mb-soundfont fonts-wqy-zenhei
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev clang-format
   xvfb xauth xdotool pulseaudio pulseaudio-utils imagemagick sox
   desktop-file-utils appstream dpkg-dev file
   librtmidi-dev jackd2 libjack-jackd2-dev libaubio-dev

@@ -3,18 +3,15 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <iostream>
 
-#include "core/computer_keys.h"
 #include "core/window_layout.h"
 #include "platform/files/qt_picture_files.h"
 #include "ui/band_menu.h"
 #include "ui/card_widget.h"
 #include "ui/colours.h"
-#include "ui/computer_key_event.h"
 #include "ui/control_widgets.h"
 #include "ui/keyboard_widget.h"
 #include "ui/shown_text.h"
@@ -137,25 +134,14 @@ QWidget* VelmoraWindow::controlWidget(std::string_view name, int index) const {
   return it == widgets_.end() ? nullptr : it->second;
 }
 
-template <typename Handler>
-void VelmoraWindow::run(Handler handler) {
-  if (velmora_.unloaded()) return;
-  handler();
-  mirror();
-}
-
 void VelmoraWindow::connectHandlers() {
   connect(keyboard_, &KeyboardWidget::keyPressed, this,
           [this](layout::KeyRef key, int button, int shift, int x, int y) {
-            const auto handler =
-                key.black ? &Velmora::Command2_MouseDown : &Velmora::Command1_MouseDown;
-            run([&] { (velmora_.*handler)(key.index, button, shift, x, y); });
+            keyEvent(true, key, button, shift, x, y);
           });
   connect(keyboard_, &KeyboardWidget::keyReleased, this,
           [this](layout::KeyRef key, int button, int shift, int x, int y) {
-            const auto handler =
-                key.black ? &Velmora::Command2_MouseUp : &Velmora::Command1_MouseUp;
-            run([&] { (velmora_.*handler)(key.index, button, shift, x, y); });
+            keyEvent(false, key, button, shift, x, y);
           });
   connect(command3_, &QAbstractButton::clicked, this,
           [this] { run([this] { velmora_.Command3_Click(); }); });
@@ -255,29 +241,6 @@ void VelmoraWindow::contextMenuEvent(QContextMenuEvent* event) {
   }
   const QPoint at = event->reason() == QContextMenuEvent::Mouse ? event->pos() : band.center();
   bandMenu_->popup(mapToGlobal(at));
-}
-
-void VelmoraWindow::play(const std::function<void(Velmora&)>& handler) {
-  run([&] { handler(velmora_); });
-}
-
-void VelmoraWindow::keyPressEvent(QKeyEvent* event) {
-  const char key = pianoKeyOfPress(*event);
-  bool played = false;
-  // A held key's repeats are no new presses.
-  if (event->isAutoRepeat()) {
-    played = isPianoComputerKey(key);
-  } else if (key != 0) {
-    run([&] { played = velmora_.computerKeyDown(key); });
-  }
-  if (!played) QWidget::keyPressEvent(event);
-}
-
-void VelmoraWindow::keyReleaseEvent(QKeyEvent* event) {
-  const char key = pianoKeyOfRelease(*event);
-  bool played = false;
-  if (key != 0 && !event->isAutoRepeat()) run([&] { played = velmora_.computerKeyUp(key); });
-  if (!played) QWidget::keyReleaseEvent(event);
 }
 
 // A key let go in another window never comes back here as a release.

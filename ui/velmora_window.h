@@ -69,8 +69,14 @@ class VelmoraWindow : public QWidget {
   void showCaptions(const Controls& now);
   void stackControls();
   void connectHandlers();
+  void keyEvent(bool down, layout::KeyRef key, int button, int shift, int x, int y);
+  // Runs a handler of the model, unless the window has unloaded, and shows what it changed.
   template <typename Handler>
-  void run(Handler handler);
+  void run(Handler handler) {
+    if (velmora_.unloaded()) return;
+    handler();
+    mirror();
+  }
 
   Velmora& velmora_;
   std::map<std::pair<std::string, int>, QWidget*> widgets_;

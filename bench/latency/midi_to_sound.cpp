@@ -22,9 +22,9 @@
 #include <vector>
 
 #include "bench/latency/heard_output.h"
+#include "core/midi_notes.h"
 #include "core/midi_words.h"
 #include "core/note_model.h"
-#include "core/midi_notes.h"
 #include "platform/midi_input/rtmidi_input.h"
 #include "platform/sound/audio_device.h"
 #include "platform/sound/audio_format.h"
