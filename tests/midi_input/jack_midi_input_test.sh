@@ -11,9 +11,9 @@ failures=0
 check() {  # check WHAT COMMAND...
   if "${@:2}"; then echo "ok: $1"; else echo "FAILED: $1"; failures=$((failures + 1)); fi
 }
-wait_for() {  # wait_for PATTERN [FILE]: a line of the probe's output, within 5 s
+wait_for() {  # wait_for PATTERN [FILE]: a line of the probe's output, within 10 s
   local i
-  for i in $(seq 50); do grep -q -- "$1" "$dir/${2:-out}" && return 0; sleep 0.1; done
+  for i in $(seq 100); do grep -q -- "$1" "$dir/${2:-out}" && return 0; sleep 0.1; done
   return 1
 }
 start_jack() {
