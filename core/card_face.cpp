@@ -48,6 +48,8 @@ void layOutCard(GameState& state, Controls& controls) {
   state.noteHeadY = static_cast<int16_t>(kStepHeight * state.staffStep + kTopStepHeadY);
   CardModel& card = controls.picture1;
   card.lines.clear();
+  card.symbols.clear();
+  card.noteShift = 0;
   for (int i = 0; i < layout.ledgerCount; ++i) {
     const int y = layout.ledgerYs[i];
     card.lines.push_back({kLedgerLeft, y, kLedgerRight, y});

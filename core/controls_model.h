@@ -41,6 +41,15 @@ struct LedgerLine {
   bool operator==(const LedgerLine&) const = default;
 };
 
+// A music symbol drawn onto the card, from the music font: its left edge and the staff height
+// (twips, in the card) of the line or space it marks.
+enum class CardGlyph : uint8_t { CClef, Sharp, Flat };
+struct CardSymbol {
+  CardGlyph glyph = CardGlyph::Sharp;
+  int left = 0, y = 0;
+  bool operator==(const CardSymbol&) const = default;
+};
+
 struct ImageModel {
   int left = 0, top = 0;  // twips, in the card
   bool visible = true;
@@ -53,6 +62,10 @@ struct CardModel {
   // Bumped whenever picture or lines change, so a view redraws the card only then.
   uint64_t revision = 0;
   std::vector<LedgerLine> lines;
+  // Bumped with revision too; a card of natural notes on its clef picture has none.
+  std::vector<CardSymbol> symbols;
+  // How far right of its usual place the note stands, making room for the signs before it.
+  int noteShift = 0;
   bool operator==(const CardModel&) const = default;
 };
 
@@ -63,6 +76,10 @@ struct Controls {
   bool gameRunning = false;
   bool command4Enabled = false;
   std::array<Colour, kWhiteKeyCount> whiteKeyColours{};
+  // Black unless a practice game marks its answer on a black key.
+  std::array<Colour, kBlackKeyCount> blackKeyColours{};
+  // Written on the red key when the player asked for it; empty otherwise.
+  std::string answerName;
   bool frame1Enabled = true;
   bool frame2Enabled = true;
   std::array<bool, 3> option1Selected{};

@@ -15,27 +15,31 @@ namespace quavix {
 
 namespace {
 
-constexpr int16_t kWeightFloor = 2;
-constexpr int16_t kWeightCeiling = 20;
-
 // Indexed by key mod 7: the keys run A, B, C, ... from Command1(0).
 constexpr std::array<std::string_view, 7> kSampleFiles = {"7.wav", "8.wav", "2.wav", "3.wav",
                                                           "4.wav", "5.wav", "6.wav"};
-
-// Only a running game is judged, and a test only until its time is up.
-bool pressIsJudged(const GameState& state, const Controls& controls) {
-  return controls.gameRunning && (!testModeSelected(controls) || !testTimeIsUp(state));
-}
 
 int16_t& currentWeight(GameState& state) {
   return state.noteWeights[state.currentNote][state.currentClef];
 }
 
-void judgeCorrect(GameState& state, Controls& controls, NoteSamplePlayer& samples, int key) {
+void judgeCorrect(GameState& state, Controls& controls, NoteSamplePlayer& samples,
+                  NoteNaming naming) {
   state.noteFallY = 0;
   // A sample that fails to play changes nothing else.
-  if (!testModeSelected(controls)) samples.playNoteSample(noteSampleFile(key));
-  int16_t& weight = currentWeight(state);
+  if (!testModeSelected(controls)) {
+    samples.playNoteSample(spokenNameFile(naming, spellingOfNote(state.currentNote)));
+  }
+  scoreRightAnswer(state, controls, currentWeight(state));
+}
+
+}  // namespace
+
+bool pressIsJudged(const GameState& state, const Controls& controls) {
+  return controls.gameRunning && (!testModeSelected(controls) || !testTimeIsUp(state));
+}
+
+void scoreRightAnswer(GameState& state, Controls& controls, int16_t& weight) {
   int16_t& score = state.scores[state.scoreSlot];
   const double sum = score + std::floor(weight / 2.0);
   // Scores stop at the 16-bit limit instead of wrapping.
@@ -44,33 +48,37 @@ void judgeCorrect(GameState& state, Controls& controls, NoteSamplePlayer& sample
   showScore(state, controls);
 }
 
-void judgeWrong(GameState& state, Controls& controls) {
+void chargeWrongAnswer(GameState& state, Controls& controls, layout::KeyRef answer) {
   deductPenalty(state);
-  if (!testModeSelected(controls)) markAnswerKeyRed(state, controls);
+  if (!testModeSelected(controls)) markKeyRed(controls, answer);
   showScore(state, controls);
 }
 
-}  // namespace
-
 Judgement judgeKey(GameState& state, Controls& controls, NoteSamplePlayer& samples,
-                   layout::KeyRef pressed) {
+                   layout::KeyRef pressed, NoteNaming naming) {
   if (!pressIsJudged(state, controls)) return Judgement::NotJudged;
   // A black key is never the answer, and changes no weight.
+  const layout::KeyRef answer{false, answerKey(state.currentNote)};
   if (pressed.black) {
-    judgeWrong(state, controls);
+    chargeWrongAnswer(state, controls, answer);
     return Judgement::Wrong;
   }
   const int key = pressed.index;
   if (key == answerKey(state.currentNote)) {
-    judgeCorrect(state, controls, samples, key);
+    judgeCorrect(state, controls, samples, naming);
     return Judgement::Right;
   }
   int16_t& weight = currentWeight(state);
   if (weight < kWeightCeiling) ++weight;
-  judgeWrong(state, controls);
+  chargeWrongAnswer(state, controls, answer);
   return Judgement::Wrong;
 }
 
 std::string_view noteSampleFile(int key) { return kSampleFiles[key % 7]; }
+
+SpelledNote spellingOfNote(int note) { return naturalAt(diatonicOnStep(Clef::Treble, note)); }
+
+// Command1(2) is a C.
+std::string_view naturalSampleFile(int letter) { return noteSampleFile(letter + 2); }
 
 }  // namespace quavix

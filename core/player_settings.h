@@ -6,6 +6,8 @@
 
 #include "core/computer_keys.h"
 #include "core/languages.h"
+#include "core/note_naming.h"
+#include "core/practice_settings.h"
 #include "core/transposition.h"
 
 namespace quavix {
@@ -19,6 +21,11 @@ struct PlayerSettings {
   bool midiEcho = true;
   // The C that the computer keys' lower row starts from.
   int computerKeyOctave = kDefaultKeyOctave;
+  // Applies from the next game's start.
+  PracticeSettings practice{};
+  NoteNaming noteNames = NoteNaming::Letters;
+  // A help for beginners: the red answer key also shows the note's name.
+  bool redKeyName = false;
   // MIDI sources, by name, that the game does not listen to.
   std::vector<std::string> switchedOffMidiInputs;
   // Of the instrument played into a MIDI input or the microphone.

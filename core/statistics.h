@@ -40,6 +40,8 @@ struct GameRecord {
 
 struct Statistics {
   std::array<std::array<NoteFigures, kNoteIndexCount>, kClefCount> notes{};  // [clef][note]
+  // Practice cards beyond the game's own notes: the alto and tenor clefs, sharps and flats.
+  std::map<WrittenNote, NoteFigures> written{};
   std::vector<GameRecord> games;
   bool operator==(const Statistics&) const = default;
 };
@@ -54,7 +56,13 @@ struct Confusion {
   bool operator==(const Confusion&) const = default;
 };
 
-// The most frequent wrong answers on one clef, most frequent first; ties by pitch.
+// The most frequent wrong answers on one clef (a Clef's number), most frequent first; ties by
+// pitch.
 std::vector<Confusion> mostConfused(const Statistics& statistics, int clef, size_t count);
+// Whether a card of this clef (a Clef's number) can have this pitch as its answer: a natural note
+// of its staff, or one a semitone from it.
+bool clefCanShowPitch(int clef, int pitch);
+// Everything cards of this clef whose answer is this pitch gathered, however they were written.
+NoteFigures figuresOfPitch(const Statistics& statistics, int clef, int pitch);
 
 }  // namespace quavix

@@ -36,16 +36,30 @@ void StatisticsRecorder::gameEnded(int16_t score) {
   changed();
 }
 
-void StatisticsRecorder::cardShown(int clef, int note) {
-  NoteFigures* entry = figures(clef, note);
+void StatisticsRecorder::cardShown(int clef, int note) { show(figures(clef, note)); }
+
+void StatisticsRecorder::answered(int clef, int note, int pressedPitch, bool right) {
+  answer(figures(clef, note), pressedPitch, right);
+}
+
+void StatisticsRecorder::cardMissed(int clef, int note) { miss(figures(clef, note)); }
+
+void StatisticsRecorder::writtenCardShown(const WrittenNote& card) { show(figures(card)); }
+
+void StatisticsRecorder::writtenAnswered(const WrittenNote& card, int pressedPitch, bool right) {
+  answer(figures(card), pressedPitch, right);
+}
+
+void StatisticsRecorder::writtenCardMissed(const WrittenNote& card) { miss(figures(card)); }
+
+void StatisticsRecorder::show(NoteFigures* entry) {
   if (!entry) return;
   ++entry->shown;
   cardShownAt_ = clock_.steadyMilliseconds();
   changed();
 }
 
-void StatisticsRecorder::answered(int clef, int note, int pressedPitch, bool right) {
-  NoteFigures* entry = figures(clef, note);
+void StatisticsRecorder::answer(NoteFigures* entry, int pressedPitch, bool right) {
   if (!entry) return;
   const auto elapsed = static_cast<uint64_t>(clock_.steadyMilliseconds() - cardShownAt_);
   if (right) {
@@ -59,8 +73,7 @@ void StatisticsRecorder::answered(int clef, int note, int pressedPitch, bool rig
   changed();
 }
 
-void StatisticsRecorder::cardMissed(int clef, int note) {
-  NoteFigures* entry = figures(clef, note);
+void StatisticsRecorder::miss(NoteFigures* entry) {
   if (!entry) return;
   ++entry->missed;
   changed();
@@ -76,6 +89,10 @@ void StatisticsRecorder::clear() {
 NoteFigures* StatisticsRecorder::figures(int clef, int note) {
   if (!recording_ || !clefShowsNote(clef, note)) return nullptr;
   return &statistics_.notes[clef][note];
+}
+
+NoteFigures* StatisticsRecorder::figures(const WrittenNote& card) {
+  return recording_ ? &statistics_.written[card] : nullptr;
 }
 
 void StatisticsRecorder::changed() {

@@ -27,6 +27,9 @@ class StatisticsRecorder final : public GameRecorder {
   void cardShown(int clef, int note) override;
   void answered(int clef, int note, int pressedPitch, bool right) override;
   void cardMissed(int clef, int note) override;
+  void writtenCardShown(const WrittenNote& card) override;
+  void writtenAnswered(const WrittenNote& card, int pressedPitch, bool right) override;
+  void writtenCardMissed(const WrittenNote& card) override;
 
   const Statistics& statistics() const { return statistics_; }
   bool recording() const { return recording_; }
@@ -38,6 +41,10 @@ class StatisticsRecorder final : public GameRecorder {
 
  private:
   NoteFigures* figures(int clef, int note);
+  NoteFigures* figures(const WrittenNote& card);
+  void show(NoteFigures* entry);
+  void answer(NoteFigures* entry, int pressedPitch, bool right);
+  void miss(NoteFigures* entry);
   void changed();
   void notify();
   void save();

@@ -7,9 +7,12 @@
 #include "core/computer_keys.h"
 #include "core/game_control.h"
 #include "core/game_mode.h"
+#include "core/key_marks.h"
 #include "core/midi_notes.h"
 #include "core/midi_words.h"
 #include "core/note_model.h"
+#include "core/practice_face.h"
+#include "core/practice_judging.h"
 
 namespace quavix {
 
@@ -82,9 +85,12 @@ void Velmora::Command3_Click() {
   const bool starting = !controls_.gameRunning;
   quavix::Command3_Click(state_, controls_);
   if (!starting) {
+    if (practice_.active) clearKeyMarks(controls_);
     recordGameEnd();
     return;
   }
+  // The weight every note starts a game with, as the game just set it.
+  startPractice(practice_, settings_.practice, state_.noteWeights[0][0]);
   const auto& clefs = controls_.option1Selected;
   const int clefChoice =
       static_cast<int>(std::find(clefs.begin(), clefs.end(), true) - clefs.begin());
@@ -107,23 +113,59 @@ void Velmora::Option2_Click(int index) {
 
 void Velmora::Timer1_Timer() {
   const TickOutcome outcome =
-      quavix::Timer1_Timer(state_, controls_, services_.random, services_.pictures);
-  if (outcome.spawned) services_.recorder.cardShown(state_.currentClef, state_.currentNote);
-  if (outcome.missed) services_.recorder.cardMissed(state_.currentClef, state_.currentNote);
+      quavix::Timer1_Timer(state_, controls_, services_.random, services_.pictures,
+                           practice_.active ? &practice_ : nullptr);
+  GameRecorder& recorder = services_.recorder;
+  const bool gameNote = cardIsGameNote();
+  const WrittenNote written{practice_.card.clef, practice_.card.note};
+  if (outcome.spawned) {
+    gameNote ? recorder.cardShown(state_.currentClef, state_.currentNote)
+             : recorder.writtenCardShown(written);
+  }
+  if (outcome.missed) {
+    gameNote ? recorder.cardMissed(state_.currentClef, state_.currentNote)
+             : recorder.writtenCardMissed(written);
+  }
   if (outcome.stopped) recordGameEnd();
 }
 
 void Velmora::Timer2_Timer() {
   quavix::Timer2_Timer(state_, controls_);
-  if (testTimeIsUp(state_)) recordGameEnd();
+  if (!testTimeIsUp(state_)) return;
+  if (practice_.active) clearKeyMarks(controls_);
+  recordGameEnd();
 }
 
 void Velmora::recordGameEnd() { services_.recorder.gameEnded(state_.scores[state_.scoreSlot]); }
 
+bool Velmora::cardIsGameNote() const {
+  return !practice_.active ||
+         (hasClefPicture(practice_.card.clef) && practice_.card.note.accidental == 0);
+}
+
+Judgement Velmora::judge(layout::KeyRef key) {
+  const NoteNaming naming = settings_.noteNames;
+  const Judgement judgement = practice_.active
+                                  ? judgePracticeKey(state_, practice_, controls_, services_.sound,
+                                                     keyMidiNote(state_, key), naming)
+                                  : judgeKey(state_, controls_, services_.sound, key, naming);
+  if (judgement == Judgement::Wrong) {
+    const SpelledNote answer =
+        practice_.active ? practice_.card.note : spellingOfNote(state_.currentNote);
+    controls_.answerName = settings_.redKeyName ? nameIn(naming, answer) : std::string();
+  }
+  return judgement;
+}
+
 void Velmora::recordAnswer(Judgement judgement, int pressedPitch) {
   if (judgement == Judgement::NotJudged) return;
-  services_.recorder.answered(state_.currentClef, state_.currentNote, pressedPitch,
-                              judgement == Judgement::Right);
+  const bool right = judgement == Judgement::Right;
+  if (cardIsGameNote()) {
+    services_.recorder.answered(state_.currentClef, state_.currentNote, pressedPitch, right);
+  } else {
+    services_.recorder.writtenAnswered({practice_.card.clef, practice_.card.note}, pressedPitch,
+                                       right);
+  }
 }
 
 void Velmora::changeSettings(const PlayerSettings& settings) {
@@ -185,7 +227,7 @@ void Velmora::keyDown(int source, layout::KeyRef key) {
   if (!action.run) return;
   if (action.sound)
     services_.midi.midiOutShortMsg(midiOutHandle_, noteOnWord(keyOffset(state_, key)));
-  recordAnswer(judgeKey(state_, controls_, services_.sound, key), keyMidiNote(state_, key));
+  recordAnswer(judge(key), keyMidiNote(state_, key));
 }
 
 void Velmora::keyUp(int source, layout::KeyRef key) {

@@ -19,6 +19,7 @@
 #include "core/key_router.h"
 #include "core/mouse_codes.h"
 #include "core/player_settings.h"
+#include "core/practice_game.h"
 #include "core/state.h"
 
 namespace quavix {
@@ -83,6 +84,7 @@ class Velmora {
   const GameState& state() const { return state_; }
   const Controls& controls() const { return controls_; }
   const PlayerSettings& settings() const { return settings_; }
+  const PracticeGame& practice() const { return practice_; }
   bool unloaded() const { return unloaded_; }
   // Who holds which key, for the view to draw them pressed and to send the mouse's releases.
   const KeyRouter& keys() const { return keys_; }
@@ -91,11 +93,15 @@ class Velmora {
   // Every way a game ends tells the recorder, which ignores an end it already heard.
   void recordGameEnd();
   void recordAnswer(Judgement judgement, int pressedPitch);
+  // The game's own notes, natural notes on the treble and bass clefs, have their own statistics.
+  bool cardIsGameNote() const;
+  Judgement judge(layout::KeyRef key);
 
   VelmoraServices services_;
   GameState state_;
   Controls controls_;
   PlayerSettings settings_;
+  PracticeGame practice_;
   void keyDown(int source, layout::KeyRef key);
   void keyUp(int source, layout::KeyRef key);
   void keyUp(layout::KeyRef key, bool sound);

@@ -87,6 +87,10 @@
         <translation>Other programs connected to Quavix</translation>
     </message>
     <message>
+        <source>练习设置</source>
+        <translation>Practice</translation>
+    </message>
+    <message>
         <source>实际音高（钢琴、小提琴、长笛、人声）</source>
         <translation>Concert pitch (piano, violin, flute, voice)</translation>
     </message>
@@ -165,6 +169,101 @@ Average time of right answers: %1 s</translation>
     </message>
 </context>
 <context>
+    <name>quavix::PracticeDialog</name>
+    <message>
+        <source>高音谱</source>
+        <translation>Treble</translation>
+    </message>
+    <message>
+        <source>低音谱</source>
+        <translation>Bass</translation>
+    </message>
+    <message>
+        <source>中音谱</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>次中音谱</source>
+        <translation>Tenor</translation>
+    </message>
+    <message>
+        <source>练习设置</source>
+        <translation>Practice</translation>
+    </message>
+    <message>
+        <source>音域与谱号</source>
+        <translation>Ranges and clefs</translation>
+    </message>
+    <message>
+        <source>最低</source>
+        <translation>Lowest</translation>
+    </message>
+    <message>
+        <source>最高</source>
+        <translation>Highest</translation>
+    </message>
+    <message>
+        <source>混合时出现</source>
+        <translation>In Mixed</translation>
+    </message>
+    <message>
+        <source>升降号</source>
+        <translation>Accidentals</translation>
+    </message>
+    <message>
+        <source>只有自然音</source>
+        <translation>Natural notes only</translation>
+    </message>
+    <message>
+        <source>音符前的升号和降号</source>
+        <translation>Sharps and flats before the notes</translation>
+    </message>
+    <message>
+        <source>十五个调号</source>
+        <translation>The fifteen key signatures</translation>
+    </message>
+    <message>
+        <source>%1的最低音高于最高音。</source>
+        <translation>%1: the lowest note is above the highest.</translation>
+    </message>
+    <message>
+        <source>混合至少要有一个谱号。</source>
+        <translation>Mixed needs at least one clef.</translation>
+    </message>
+    <message>
+        <source>谱号、音域和升降号从下一局开始生效。</source>
+        <translation>Clefs, ranges and accidentals apply from the next game.</translation>
+    </message>
+    <message>
+        <source>音名</source>
+        <translation>Note names</translation>
+    </message>
+    <message>
+        <source>字母：C D E F G A B</source>
+        <translation>Letters: C D E F G A B</translation>
+    </message>
+    <message>
+        <source>唱名：Do Re Mi Fa Sol La Si</source>
+        <translation>Solfege: Do Re Mi Fa Sol La Si</translation>
+    </message>
+    <message>
+        <source>德式：C D E F G A H</source>
+        <translation>German: C D E F G A H</translation>
+    </message>
+    <message>
+        <source>简谱：1 2 3 4 5 6 7</source>
+        <translation>Numbers: 1 2 3 4 5 6 7</translation>
+    </message>
+    <message>
+        <source>在变红的键上写出音名</source>
+        <translation>Write the name on the key that turns red</translation>
+    </message>
+    <message>
+        <source>调号至少要选一个。</source>
+        <translation>Choose at least one key signature.</translation>
+    </message>
+</context>
+<context>
     <name>quavix::ScoreHistoryChart</name>
     <message>
         <source>高音谱号</source>
@@ -236,6 +335,14 @@ Average time of right answers: %1 s</translation>
     <message>
         <source>清除所有音符的统计和得分历史？分数不受影响，清除后无法恢复。</source>
         <translation>Clear all note statistics and the score history? Scores are not affected; this cannot be undone.</translation>
+    </message>
+    <message>
+        <source>中音谱号</source>
+        <translation>Alto clef</translation>
+    </message>
+    <message>
+        <source>次中音谱号</source>
+        <translation>Tenor clef</translation>
     </message>
 </context>
 </TS>

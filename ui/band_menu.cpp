@@ -16,6 +16,7 @@ void BandMenu::rebuild() {
   addToggle(tr("背景音乐"), &PlayerSettings::backgroundMusic);
   addInstrumentEntries();
   addMicrophone();
+  addPracticeEntry();
   addTranspositions();
   addStatisticsEntry();
   addLanguages();
@@ -84,6 +85,29 @@ void BandMenu::addMicrophone() {
       change([device](PlayerSettings& settings) { settings.microphoneDevice = device; });
     });
   }
+}
+
+void BandMenu::addPracticeEntry() {
+  addSeparator();
+  connect(addAction(tr("练习设置")), &QAction::triggered, this, [this] {
+    // A closed dialog is made anew, in the interface's language of the moment.
+    if (practice_ && !practice_->isVisible()) {
+      practice_->deleteLater();
+      practice_ = nullptr;
+    }
+    if (!practice_) {
+      practice_ = new PracticeDialog(
+          [this](const PlayerSettings& chosen) {
+            change([&](PlayerSettings& settings) {
+              settings.practice = chosen.practice;
+              settings.noteNames = chosen.noteNames;
+              settings.redKeyName = chosen.redKeyName;
+            });
+          },
+          parentWidget());
+    }
+    practice_->present(velmora_.settings());
+  });
 }
 
 void BandMenu::addTranspositions() {

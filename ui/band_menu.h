@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "core/velmora.h"
+#include "ui/practice_dialog.h"
 
 namespace quavix {
 
@@ -24,6 +25,7 @@ class BandMenu : public QMenu {
  private:
   void rebuild();
   void addStatisticsEntry();
+  void addPracticeEntry();
   // A check entry for one yes-or-no setting.
   void addToggle(const QString& text, bool PlayerSettings::*setting);
   // One entry per language, each named in its own language.
@@ -38,6 +40,7 @@ class BandMenu : public QMenu {
 
   Velmora& velmora_;
   Run run_;
+  PracticeDialog* practice_ = nullptr;
 };
 
 }  // namespace quavix

@@ -5,6 +5,7 @@
 
 #include "core/window_layout.h"
 #include "ui/colours.h"
+#include "ui/music_glyphs.h"
 
 namespace quavix {
 
@@ -38,8 +39,10 @@ void CardWidget::showCard(const CardModel& card) {
   image_.fill(toQColor(background_, palette()));
   QPainter p(&image_);
   if (card.picture) p.drawImage(0, 0, toQImage(*card.picture));
-  p.setPen(toQColor(drawing_, palette()));
+  const QColor drawing = toQColor(drawing_, palette());
+  p.setPen(drawing);
   for (const LedgerLine& line : card.lines) drawLine(p, line);
+  for (const CardSymbol& symbol : card.symbols) drawCardSymbol(p, symbol, drawing);
   update();
 }
 

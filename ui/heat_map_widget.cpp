@@ -6,7 +6,6 @@
 #include <QToolTip>
 
 #include "core/note_model.h"
-#include "core/note_names.h"
 #include "ui/viridis.h"
 
 namespace quavix {
@@ -33,8 +32,6 @@ QRect keyboardArea() {
   return first.united(last);
 }
 
-QString pitchText(int midiNote) { return QString::fromStdString(pitchName(midiNote)); }
-
 int keyPitch(layout::KeyRef key) {
   return kMidiBaseNote +
          (key.black ? kBlackKeyOffsets.at(key.index) : kWhiteKeyOffsets.at(key.index));
@@ -51,10 +48,20 @@ HeatMapWidget::HeatMapWidget(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
 }
 
-void HeatMapWidget::setFigures(const Statistics& statistics, int clef) {
-  figures_ = statistics.notes.at(clef);
+void HeatMapWidget::setFigures(const Statistics& statistics, int clef, NoteNaming naming) {
+  for (int i = 0; i < kWhiteKeyCount; ++i) {
+    white_[i] = figuresOfPitch(statistics, clef, keyPitch({false, i}));
+  }
+  for (int i = 0; i < kBlackKeyCount; ++i) {
+    black_[i] = figuresOfPitch(statistics, clef, keyPitch({true, i}));
+  }
   clef_ = clef;
+  naming_ = naming;
   update();
+}
+
+QString HeatMapWidget::pitchText(int midiNote) const {
+  return QString::fromStdString(nameWithOctave(naming_, spellingOfPitch(midiNote)));
 }
 
 QRect HeatMapWidget::keyArea(layout::KeyRef key) const {
@@ -73,27 +80,21 @@ std::optional<layout::KeyRef> HeatMapWidget::keyAt(QPoint point) const {
   return std::nullopt;
 }
 
-std::optional<int> HeatMapWidget::noteOf(layout::KeyRef key) const {
-  if (key.black) return std::nullopt;
-  const int note = answerKey(key.index);  // the mapping is its own inverse
-  if (!clefShowsNote(clef_, note)) return std::nullopt;
-  return note;
+const NoteFigures& HeatMapWidget::figuresOf(layout::KeyRef key) const {
+  return key.black ? black_.at(key.index) : white_.at(key.index);
 }
 
+// A black key stays black until a sharp or a flat on it has been answered or missed.
 QColor HeatMapWidget::colourOf(layout::KeyRef key) const {
-  if (key.black) return kBlackKeyGrey;
-  const std::optional<int> note = noteOf(key);
-  if (!note) return kNeverShown;
-  const NoteFigures& figures = figures_[*note];
-  if (figures.outcomes() == 0) return kNeverShown;
+  const NoteFigures& figures = figuresOf(key);
+  if (figures.outcomes() == 0) return key.black ? kBlackKeyGrey : kNeverShown;
   return viridis(static_cast<double>(figures.right) / figures.outcomes());
 }
 
 QString HeatMapWidget::figuresText(layout::KeyRef key) const {
   const QString name = pitchText(keyPitch(key));
-  const std::optional<int> note = noteOf(key);
-  if (!note) return tr("%1：此谱号不出现这个音").arg(name);
-  const NoteFigures& figures = figures_[*note];
+  if (!clefCanShowPitch(clef_, keyPitch(key))) return tr("%1：此谱号不出现这个音").arg(name);
+  const NoteFigures& figures = figuresOf(key);
   if (figures.shown == 0) return tr("%1：还没有出现过").arg(name);
   QString text = tr("%1：出现 %2 次\n答对 %3 次，答错 %4 次，漏掉 %5 次")
                      .arg(name)

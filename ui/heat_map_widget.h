@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "core/note_naming.h"
 #include "core/statistics.h"
 #include "core/window_layout.h"
 
@@ -18,7 +19,8 @@ class HeatMapWidget : public QWidget {
 
   explicit HeatMapWidget(QWidget* parent = nullptr);
 
-  void setFigures(const Statistics& statistics, int clef);
+  // The figures of one clef (a Clef's number), the keys named as `naming` names them.
+  void setFigures(const Statistics& statistics, int clef, NoteNaming naming);
   // Where a key is drawn, in the widget's pixels.
   QRect keyArea(layout::KeyRef key) const;
   std::optional<layout::KeyRef> keyAt(QPoint point) const;
@@ -29,13 +31,16 @@ class HeatMapWidget : public QWidget {
   bool event(QEvent* event) override;
 
  private:
-  // The note of this clef that a white key answers, if any.
-  std::optional<int> noteOf(layout::KeyRef key) const;
+  const NoteFigures& figuresOf(layout::KeyRef key) const;
   QColor colourOf(layout::KeyRef key) const;
+  QString pitchText(int midiNote) const;
   void paintScale(QPainter& painter) const;
 
-  std::array<NoteFigures, kNoteIndexCount> figures_{};
+  // By key, everything the clef's cards gathered whose answer is its pitch.
+  std::array<NoteFigures, kWhiteKeyCount> white_{};
+  std::array<NoteFigures, kBlackKeyCount> black_{};
   int clef_ = 0;
+  NoteNaming naming_ = NoteNaming::Letters;
 };
 
 }  // namespace quavix

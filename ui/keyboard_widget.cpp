@@ -74,8 +74,15 @@ KeyboardWidget::KeyboardWidget(QWidget* parent) : QWidget(parent) {
   }
 }
 
-void KeyboardWidget::setWhiteKeyColours(const std::array<Colour, kWhiteKeyCount>& colours) {
-  whiteColours_ = colours;
+void KeyboardWidget::setKeyColours(const Controls& controls) {
+  const QString answerName = QString::fromStdString(controls.answerName);
+  if (controls.whiteKeyColours == whiteColours_ && controls.blackKeyColours == blackColours_ &&
+      answerName == answerName_) {
+    return;
+  }
+  whiteColours_ = controls.whiteKeyColours;
+  blackColours_ = controls.blackKeyColours;
+  answerName_ = answerName;
   update();
 }
 
@@ -102,17 +109,36 @@ void KeyboardWidget::paintKey(QPainter& p, const PaintedKey& painted) const {
   const QRect r = painted.rect;
   const bool held = held_[heldIndex(painted.key)];
   if (painted.key.black) {
-    p.fillRect(r, held ? QColor(70, 70, 70) : Qt::black);
+    const Colour colour = blackColours_[painted.key.index];
+    if (colour == layout::kBlack) {
+      p.fillRect(r, held ? QColor(70, 70, 70) : Qt::black);
+    } else {
+      const QColor face = toQColor(colour, palette());
+      p.fillRect(r, held ? face.darker(115) : face);
+    }
     // A lighter front edge, as the key's top face ends.
     p.fillRect(r.x() + 2, r.bottom() - 5, r.width() - 4, 4, QColor(45, 45, 45));
+    if (colour == kRed) paintAnswerName(p, r.adjusted(0, 0, 0, -6));
     return;
   }
-  QColor face = toQColor(whiteColours_[painted.key.index], palette());
+  const Colour colour = whiteColours_[painted.key.index];
+  QColor face = toQColor(colour, palette());
   p.fillRect(r, held ? face.darker(115) : face);
   p.setPen(kKeyEdge);
   p.drawLine(r.topLeft(), r.bottomLeft());
   p.drawLine(r.bottomLeft(), r.bottomRight());
   if (painted.key.index == kWhiteKeyCount - 1) p.drawLine(r.topRight(), r.bottomRight());
+  if (colour == kRed) paintAnswerName(p, r);
+}
+
+// Near the key's front edge, where a black key above does not hide it.
+void KeyboardWidget::paintAnswerName(QPainter& p, const QRect& key) const {
+  if (answerName_.isEmpty()) return;
+  QFont font = p.font();
+  font.setPixelSize(10);
+  p.setFont(font);
+  p.setPen(Qt::white);
+  p.drawText(key.adjusted(0, 0, 0, -4), Qt::AlignHCenter | Qt::AlignBottom, answerName_);
 }
 
 QPoint KeyboardWidget::toWindowTwips(QPointF local) const {

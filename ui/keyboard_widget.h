@@ -23,7 +23,8 @@ class KeyboardWidget : public QWidget {
  public:
   explicit KeyboardWidget(QWidget* parent);
 
-  void setWhiteKeyColours(const std::array<Colour, kWhiteKeyCount>& colours);
+  // Repaints only when a key's colour changed.
+  void setKeyColours(const Controls& controls);
   // Held keys are drawn pressed, whoever holds them.
   void setHeldKeys(const KeyRouter& keys);
 
@@ -45,11 +46,14 @@ class KeyboardWidget : public QWidget {
   };
 
   void paintKey(QPainter& painter, const PaintedKey& key) const;
+  void paintAnswerName(QPainter& p, const QRect& key) const;
   QPoint toWindowTwips(QPointF local) const;
   QPoint twipsInKey(layout::KeyRef key, QPointF local) const;
 
   std::vector<PaintedKey> paintOrder_;  // bottom to top
   std::array<Colour, kWhiteKeyCount> whiteColours_{};
+  std::array<Colour, kBlackKeyCount> blackColours_{};
+  QString answerName_;
   std::array<bool, kWhiteKeyCount + kBlackKeyCount> held_{};
   std::optional<layout::KeyRef> mouseKey_;
 };

@@ -69,6 +69,7 @@ int main(int argc, char** argv) {
   quavix::StatisticsWindow* statisticsWindow = nullptr;
   QObject::connect(window.bandMenu(), &quavix::BandMenu::statisticsRequested, &window, [&] {
     if (!statisticsWindow) statisticsWindow = new quavix::StatisticsWindow(statistics, &window);
+    statisticsWindow->setNoteNaming(velmora.settings().noteNames);
     statisticsWindow->present();
   });
 

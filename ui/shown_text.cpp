@@ -13,6 +13,13 @@ QString shownText(std::string_view text) {
   return QCoreApplication::translate(kTextContext, std::string(text).c_str());
 }
 
+QString withMiddleCName(const QString& hint, NoteNaming naming) {
+  const qsizetype c = hint.lastIndexOf('C');
+  if (c < 0) return hint;
+  QString named = hint;
+  return named.replace(c, 1, QString::fromStdString(nameIn(naming, SpelledNote{})));
+}
+
 QString shownScoreCaption(std::optional<int16_t> score) {
   if (!score) return {};
   return shownText(kScoreLabel) + QString::number(*score);

@@ -5,10 +5,14 @@
 #include <optional>
 #include <string_view>
 
+#include "core/note_naming.h"
+
 namespace quavix {
 
 // A text of the game core as the player sees it: translated into the interface's language.
 QString shownText(std::string_view text);
+// The middle-C hint with its last C named as `naming` names middle C.
+QString withMiddleCName(const QString& hint, NoteNaming naming);
 // Label2's caption: the score label translated, directly followed by the score.
 QString shownScoreCaption(std::optional<int16_t> score);
 

@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "core/note_names.h"
+#include "core/note_naming.h"
 #include "ui/heat_map_widget.h"
 #include "ui/score_history_chart.h"
 
@@ -24,6 +24,8 @@ StatisticsWindow::StatisticsWindow(StatisticsRecorder& recorder, QWidget* parent
   clefs_ = new QTabBar(this);
   clefs_->addTab(tr("高音谱号"));
   clefs_->addTab(tr("低音谱号"));
+  clefs_->addTab(tr("中音谱号"));
+  clefs_->addTab(tr("次中音谱号"));
   heatMap_ = new HeatMapWidget(this);
   confusions_ = new QTreeWidget(this);
   confusions_->setHeaderLabels({tr("最常混淆"), tr("次数")});
@@ -61,6 +63,11 @@ void StatisticsWindow::present() {
   activateWindow();
 }
 
+void StatisticsWindow::setNoteNaming(NoteNaming naming) {
+  naming_ = naming;
+  refreshSoon();
+}
+
 void StatisticsWindow::showEvent(QShowEvent* event) {
   refresh();
   QWidget::showEvent(event);
@@ -79,13 +86,14 @@ void StatisticsWindow::refreshSoon() {
 void StatisticsWindow::refresh() {
   const Statistics& statistics = recorder_.statistics();
   const int clef = clefs_->currentIndex();
-  heatMap_->setFigures(statistics, clef);
+  heatMap_->setFigures(statistics, clef, naming_);
+  const auto name = [this](int pitch) {
+    return QString::fromStdString(nameWithOctave(naming_, spellingOfPitch(pitch)));
+  };
 
   confusions_->clear();
   for (const Confusion& c : mostConfused(statistics, clef, kConfusionsShown)) {
-    const QString pair =
-        QStringLiteral("%1 → %2").arg(QString::fromStdString(pitchName(c.notePitch)),
-                                      QString::fromStdString(pitchName(c.pressedPitch)));
+    const QString pair = QStringLiteral("%1 → %2").arg(name(c.notePitch), name(c.pressedPitch));
     auto* row = new QTreeWidgetItem(confusions_, {pair, QString::number(c.times)});
     row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
   }

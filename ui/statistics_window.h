@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "core/note_naming.h"
 #include "core/statistics_recorder.h"
 
 class QLabel;
@@ -28,6 +29,8 @@ class StatisticsWindow : public QWidget {
 
   // Shows the window, or raises it when it is open already.
   void present();
+  // Notes are named so from the next drawing on.
+  void setNoteNaming(NoteNaming naming);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -38,6 +41,7 @@ class StatisticsWindow : public QWidget {
   void askToClear();
 
   StatisticsRecorder& recorder_;
+  NoteNaming naming_ = NoteNaming::Letters;
   QTabBar* clefs_ = nullptr;
   HeatMapWidget* heatMap_ = nullptr;
   QTreeWidget* confusions_ = nullptr;

@@ -165,18 +165,16 @@ void VelmoraWindow::mirror() {
   const Controls& now = velmora_.controls();
   const Controls* before = shown_ ? &*shown_ : nullptr;
   auto changed = [&](auto member) { return !before || now.*member != before->*member; };
-  auto setRunning = [](QTimer& timer, bool enabled) {
-    if (enabled) {
-      timer.start();
-    } else {
-      timer.stop();
-    }
-  };
+  auto setRunning = [](QTimer& timer, bool enabled) { enabled ? timer.start() : timer.stop(); };
 
   language_.use(velmora_.settings().language);
+  if (velmora_.settings().noteNames != namingShown_) {
+    namingShown_ = velmora_.settings().noteNames;
+    showTexts();
+  }
   if (changed(&Controls::gameRunning) || changed(&Controls::label2Score)) showCaptions(now);
   if (changed(&Controls::command4Enabled)) command4_->setEnabled(now.command4Enabled);
-  if (changed(&Controls::whiteKeyColours)) keyboard_->setWhiteKeyColours(now.whiteKeyColours);
+  keyboard_->setKeyColours(now);
   keyboard_->setHeldKeys(velmora_.keys());
   if (changed(&Controls::frame1Enabled)) frame1_->setEnabled(now.frame1Enabled);
   if (changed(&Controls::frame2Enabled)) frame2_->setEnabled(now.frame2Enabled);
@@ -223,6 +221,7 @@ void VelmoraWindow::showTexts() {
   for (const layout::ControlSpec& spec : layout::controlTable()) {
     if (!spec.text.empty()) showText(controlWidget(spec.name, spec.index), spec);
   }
+  label1_->setText(withMiddleCName(label1_->text(), namingShown_));
   showCaptions(velmora_.controls());
 }
 

@@ -100,6 +100,7 @@ class VelmoraWindow : public QWidget {
   QTimer midiLookout_;
   std::optional<Controls> shown_;
   InterfaceLanguage language_;
+  NoteNaming namingShown_ = NoteNaming::Letters;
   bool painted_ = false;
 };
 

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "core/spelled_note.h"
+
 namespace quavix {
 
 enum class PlayMode : uint8_t { Learning, Test };
@@ -21,6 +23,10 @@ class GameRecorder {
   // A judged press on the current card; pressedPitch is the MIDI note of the key.
   virtual void answered(int clef, int note, int pressedPitch, bool right) = 0;
   virtual void cardMissed(int clef, int note) = 0;
+  // The same for a practice card that is none of the game's own notes (see cardIsGameNote).
+  virtual void writtenCardShown(const WrittenNote& card) = 0;
+  virtual void writtenAnswered(const WrittenNote& card, int pressedPitch, bool right) = 0;
+  virtual void writtenCardMissed(const WrittenNote& card) = 0;
 };
 
 }  // namespace quavix

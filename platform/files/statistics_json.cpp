@@ -55,26 +55,32 @@ QJsonArray arrayOf(const QJsonObject& object, const char* key) {
   return value.toArray();
 }
 
-QJsonObject noteToJson(int clef, int note, const NoteFigures& figures) {
+// The figures' keys added to an object that says which note they are for.
+QJsonObject withFigures(QJsonObject object, const NoteFigures& figures) {
   QJsonArray instead;
   for (const auto& [pitch, times] : figures.instead) {
     instead.append(QJsonObject{{"pitch", pitch}, {"times", static_cast<double>(times)}});
   }
-  return {{"clef", clef},
-          {"note", note},
-          {"shown", static_cast<double>(figures.shown)},
-          {"right", static_cast<double>(figures.right)},
-          {"wrong", static_cast<double>(figures.wrong)},
-          {"missed", static_cast<double>(figures.missed)},
-          {"rightMs", static_cast<double>(figures.rightMilliseconds)},
-          {"wrongMs", static_cast<double>(figures.wrongMilliseconds)},
-          {"instead", instead}};
+  object.insert("shown", static_cast<double>(figures.shown));
+  object.insert("right", static_cast<double>(figures.right));
+  object.insert("wrong", static_cast<double>(figures.wrong));
+  object.insert("missed", static_cast<double>(figures.missed));
+  object.insert("rightMs", static_cast<double>(figures.rightMilliseconds));
+  object.insert("wrongMs", static_cast<double>(figures.wrongMilliseconds));
+  object.insert("instead", instead);
+  return object;
 }
 
-void readNote(const QJsonObject& object, Statistics& statistics) {
-  const int clef = static_cast<int>(readNumber(object, "clef", 0, kClefCount - 1));
-  const int note = static_cast<int>(readNumber(object, "note", 0, kNoteIndexCount - 1));
-  NoteFigures& figures = statistics.notes[clef][note];
+// A practice card's clef and spelling by name, and its pitch for readers of the file.
+QJsonObject writtenToJson(const WrittenNote& card, const NoteFigures& figures) {
+  const std::string_view clef = clefCode(card.clef);
+  return withFigures({{"clef", QString::fromUtf8(clef.data(), qsizetype(clef.size()))},
+                      {"note", QString::fromStdString(noteName(card.note))},
+                      {"pitch", pitchOf(card.note)}},
+                     figures);
+}
+
+void readFigures(const QJsonObject& object, NoteFigures& figures) {
   figures.shown = readCount(object, "shown");
   figures.right = readCount(object, "right");
   figures.wrong = readCount(object, "wrong");
@@ -88,6 +94,22 @@ void readNote(const QJsonObject& object, Statistics& statistics) {
     const int pitch = static_cast<int>(readNumber(pressed, "pitch", 0, 127));
     figures.instead[pitch] = readCount(pressed, "times");
   }
+}
+
+void readNote(const QJsonObject& object, Statistics& statistics) {
+  const int clef = static_cast<int>(readNumber(object, "clef", 0, kClefCount - 1));
+  const int note = static_cast<int>(readNumber(object, "note", 0, kNoteIndexCount - 1));
+  readFigures(object, statistics.notes[clef][note]);
+}
+
+void readWritten(const QJsonObject& object, Statistics& statistics) {
+  const auto clef = clefOfCode(object.value(QLatin1String("clef")).toString().toStdString());
+  const auto note = parseNoteName(object.value(QLatin1String("note")).toString().toStdString());
+  if (!clef || !note) throw Damage("a written note's \"clef\" or \"note\" is unknown");
+  if (readNumber(object, "pitch", 0, 127) != pitchOf(*note)) {
+    throw Damage("a written note's \"pitch\" is not its note's");
+  }
+  readFigures(object, statistics.written[{*clef, *note}]);
 }
 
 QJsonObject gameToJson(const GameRecord& game) {
@@ -126,12 +148,19 @@ QByteArray statisticsToJson(const Statistics& statistics) {
   for (int clef = 0; clef < kClefCount; ++clef) {
     for (int note = 0; note < kNoteIndexCount; ++note) {
       const NoteFigures& figures = statistics.notes[clef][note];
-      if (figures != NoteFigures{}) notes.append(noteToJson(clef, note, figures));
+      if (figures != NoteFigures{}) {
+        notes.append(withFigures({{"clef", clef}, {"note", note}}, figures));
+      }
     }
+  }
+  QJsonArray written;
+  for (const auto& [card, figures] : statistics.written) {
+    written.append(writtenToJson(card, figures));
   }
   QJsonArray games;
   for (const GameRecord& game : statistics.games) games.append(gameToJson(game));
-  const QJsonObject root{{"version", kStatisticsVersion}, {"notes", notes}, {"games", games}};
+  const QJsonObject root{
+      {"version", kStatisticsVersion}, {"notes", notes}, {"written", written}, {"games", games}};
   return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -159,6 +188,9 @@ ParsedStatistics statisticsFromJson(const QByteArray& bytes) {
     }
     for (const QJsonValue& entry : arrayOf(root, "notes")) {
       readNote(objectAt(entry, "notes"), parsed.statistics);
+    }
+    for (const QJsonValue& entry : arrayOf(root, "written")) {
+      readWritten(objectAt(entry, "written"), parsed.statistics);
     }
     for (const QJsonValue& entry : arrayOf(root, "games")) {
       parsed.statistics.games.push_back(readGame(objectAt(entry, "games")));

@@ -44,6 +44,9 @@ struct NoRecorder : GameRecorder {
   void cardShown(int, int) override {}
   void answered(int, int, int, bool) override {}
   void cardMissed(int, int) override {}
+  void writtenCardShown(const WrittenNote&) override {}
+  void writtenAnswered(const WrittenNote&, int, bool) override {}
+  void writtenCardMissed(const WrittenNote&) override {}
 };
 
 // The window's MIDI output and input, sound, score file and settings, recording what they are

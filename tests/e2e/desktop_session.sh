@@ -133,13 +133,16 @@ card_box() {
   case "$box" in 0x0*|"") echo none ;; *) echo "$box" ;; esac
 }
 
-# How many pixels of the region WxH+X+Y differ between two shots.
-differing() {  # differing SHOT1 SHOT2 REGION
+# How many pixels differ between a region of one shot and one of another.
+differing_at() {  # differing_at SHOT1 REGION1 SHOT2 REGION2
   local a=$session_dir/region-a.png b=$session_dir/region-b.png
-  convert "$session_dir/$1.png" -crop "$3" +repage "$a"
-  convert "$session_dir/$2.png" -crop "$3" +repage "$b"
+  convert "$session_dir/$1.png" -crop "$2" +repage "$a"
+  convert "$session_dir/$3.png" -crop "$4" +repage "$b"
   compare -metric AE "$a" "$b" null: 2>&1 || true
 }
+
+# How many pixels of the region WxH+X+Y differ between two shots.
+differing() { differing_at "$1" "$3" "$2" "$3"; }  # differing SHOT1 SHOT2 REGION
 
 differs() {
   local n

@@ -212,6 +212,45 @@ check "the score file holds that game's points" \
 check "closing with the statistics open ends the program and keeps the game" \
   test "$(grep -c '"mode"' "$XDG_DATA_HOME/quavix/stats.json")" -eq $((seed_games + 1))
 
+# --- A practice game: D major's signature on the alto clef, chosen in the settings file --------
+# The mixed option draws from the alto clef only. At a score of 0 the only note is middle C, on
+# the middle line, which D major makes C sharp: a black key answers it.
+sed -i -e 's/^clefs=.*/clefs=alto/' -e 's/^accidentals=.*/accidentals=keys/' \
+  -e 's/^keys=.*/keys=D/' "$settings"
+"$quavix" 2>>"$session_dir/quavix.err" &
+quavix_pid=$!
+wid=$(wait_for_window Quavix)
+sleep 1
+click_at 335 350           # 混 合
+click_at 64 352            # 游戏开始
+sleep 6; shot practice
+card_corner() {  # the top-left corner of the card in SHOT, as X+Y
+  card_box "$1" | sed 's/^[0-9]*x[0-9]*+//'
+}
+clef_region() {  # the card's clef, 20x30 pixels from its staff's top line
+  local x=${1%+*} y=${1#*+}
+  echo "20x30+$((x + 2))+$((y + 24))"
+}
+check "the practice card shows" test "$(card_box practice)" != none
+treble_clef=$(clef_region "$(card_corner falling2)")
+alto_clef=$(clef_region "$(card_corner practice)")
+check "the alto card's clef is not the treble clef" \
+  test "$(differing_at falling2 "$treble_clef" practice "$alto_clef")" -gt 50
+answered_by() {  # answered_by X Y: a click there brings a new card
+  local before
+  shot before_try
+  before=$(card_bottom before_try)
+  click_at "$1" "$2"
+  sleep 0.3
+  shot after_try
+  [ "$(card_bottom after_try)" -lt $((before - 20)) ]
+}
+check "C sharp is answered by its black key" answered_by 416 440
+[ -z "${QUAVIX_SCREENSHOT_DIR:-}" ] ||
+  cp "$session_dir/practice.png" "$QUAVIX_SCREENSHOT_DIR/screenshot-practice.png"
+"$closer" "$wid"
+wait_for_exit "$quavix_pid" 10
+
 if [ -s "$session_dir/quavix.err" ]; then echo "--- stderr of the game:"; cat "$session_dir/quavix.err"; fi
 
 # --- The microphone: a note played into the sink is heard from its monitor ----------------------

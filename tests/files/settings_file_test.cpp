@@ -20,9 +20,20 @@ TEST(SettingsFile, AWrongValueKeepsItsDefaultAndASaveReplacesTheFile) {
   const std::filesystem::path path = dir.filePath("settings.ini").toStdString();
   const std::vector<std::string> names = {
       "a, b", " edge ", "@at", "tab\tand\nline", R"(back\slash "quoted")", "钢琴=1;", "\u00017f"};
+  PracticeSettings practice{
+      .mixedClefs = {false, true, true, true}, .accidentals = Accidentals::Keys, .keys = {}};
+  practice.range(Clef::Alto) = {19, 19};
+  practice.keys[kMostFifths - kFewestFifths] = true;
   const PlayerSettings chosen[] = {{},
-                                   {false, Language::English, false, kLowestKeyOctave, names,
-                                    Transposition::OctaveDown, true, " Mic, \"front\"=1;"}};
+                                   {.backgroundMusic = false,
+                                    .language = Language::English,
+                                    .midiEcho = false,
+                                    .computerKeyOctave = kLowestKeyOctave,
+                                    .practice = practice,
+                                    .noteNames = NoteNaming::German,
+                                    .redKeyName = true,
+                                    .switchedOffMidiInputs = names,
+                                    .transposition = Transposition::OctaveDown}};
   PlayerSettings noEcho;
   noEcho.midiEcho = false;
   PlayerSettings eFlat;

@@ -14,7 +14,8 @@ check test -x "$prefix/bin/quavix"
 # The program looks for these beside itself, in ../share/quavix.
 for f in wode.bmp wodedi.bmp card.bmp note_up.png note_down.png icon.png MIDI1084.MID \
          2.wav 3.wav 4.wav 5.wav 6.wav 7.wav 8.wav en/2.wav en/3.wav en/4.wav en/5.wav en/6.wav \
-         en/7.wav en/8.wav; do
+         en/7.wav en/8.wav names/solfege/c.wav names/german/b-flat.wav \
+         en/names/letters/f-sharp.wav en/names/numbers/g.wav; do
   check test -s "$prefix/share/quavix/$f"
 done
 desktop=$prefix/share/applications/org.quavix.Quavix.desktop

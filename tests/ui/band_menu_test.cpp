@@ -1,10 +1,12 @@
 #include <QContextMenuEvent>
+#include <QPushButton>
 #include <iostream>
 #include <sstream>
 
 #include "core/window_layout.h"
 #include "tests/ui/window_rig.h"
 #include "ui/interface_language.h"
+#include "ui/practice_dialog.h"
 
 namespace quavix {
 
@@ -37,6 +39,37 @@ class BandMenuTest : public WindowTest {
     QSignalSpy asked(window().bandMenu(), &BandMenu::statisticsRequested);
     choose("统计");
     QCOMPARE(asked.count(), 1);
+  }
+
+  // The practice dialog stays open beside the window, refuses what no game can play, and keeps
+  // its choice at once.
+  void thePracticeDialogKeepsOnlyAPlayableChoice() {
+    choose("练习设置");
+    auto* dialog = window().findChild<PracticeDialog*>();
+    QVERIFY(dialog && dialog->isVisible() && !dialog->isModal());
+    QCOMPARE(dialog->chosen(), PlayerSettings{});
+    const auto notes = dialog->findChildren<QComboBox*>();  // lowest and highest, per clef
+    const auto boxes = dialog->findChildren<QCheckBox*>();  // mixed clefs, keys, red key name
+    QPushButton* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    notes[0]->setCurrentIndex(1);
+    notes[1]->setCurrentIndex(0);
+    QVERIFY(!ok->isEnabled());
+    notes[1]->setCurrentIndex(1);
+    for (QCheckBox* box : boxes) box->setChecked(false);
+    boxes[2]->setChecked(true);  // alto
+    QVERIFY(!ok->isEnabled());
+    boxes[kClefKinds + 2 - kFewestFifths]->setChecked(true);  // D major
+    QVERIFY(ok->isEnabled());
+    const auto radios = dialog->findChildren<QRadioButton*>();  // accidentals, then namings
+    radios[2]->setChecked(true);
+    radios[4]->setChecked(true);
+    rig_->services.log.clear();
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(rig_->services.log, Log{"saveSettings"});
+    QCOMPARE(rig_->velmora.settings(), dialog->chosen());
+    QCOMPARE(rig_->velmora.settings().practice.mixedClefs[static_cast<int>(Clef::Alto)], true);
+    QCOMPARE(rig_->velmora.settings().practice.hasKey(2), true);
   }
 
   // A new language changes the texts and nothing else, even during a test, and is kept.

@@ -1,0 +1,131 @@
+#include "platform/files/practice_settings_file.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace quavix {
+
+namespace {
+
+constexpr char kClefs[] = "practice/clefs";
+constexpr char kAccidentals[] = "practice/accidentals";
+constexpr char kKeys[] = "practice/keys";
+constexpr char kNames[] = "practice/names";
+constexpr char kRedKeyName[] = "practice/redKeyName";
+
+struct AccidentalsInfo {
+  Accidentals accidentals;
+  std::string_view code;
+};
+constexpr std::array<AccidentalsInfo, 3> kAccidentalCodes = {
+    {{Accidentals::None, "none"},
+     {Accidentals::SharpsFlats, "sharps-flats"},
+     {Accidentals::Keys, "keys"}}};
+
+std::string endKey(const char* end, Clef clef) {
+  return std::string("practice/") + end + "." + std::string(clefCode(clef));
+}
+
+std::string naturalName(int16_t height) { return noteName(naturalAt(height)); }
+
+// One end of a clef's range: a note on the clef's staff, read at its letter's height.
+std::optional<int16_t> readEnd(const SettingsText& file, const std::string& key, Clef clef) {
+  const auto value = file.text(key.c_str());
+  if (!value) return std::nullopt;
+  const auto note = parseNoteName(*value);
+  const NoteRange staff = wholeStaff(clef);
+  if (note && diatonicOf(*note) >= staff.lowest && diatonicOf(*note) <= staff.highest) {
+    return static_cast<int16_t>(diatonicOf(*note));
+  }
+  return file.ignoring(
+      key.c_str(),
+      "not a note from " + naturalName(staff.lowest) + " to " + naturalName(staff.highest),
+      std::optional<int16_t>());
+}
+
+NoteRange readRange(const SettingsText& file, Clef clef, NoteRange fallback) {
+  const std::string lowestKey = endKey("lowest", clef);
+  const NoteRange read = {readEnd(file, lowestKey, clef).value_or(fallback.lowest),
+                          readEnd(file, endKey("highest", clef), clef).value_or(fallback.highest)};
+  if (read.lowest <= read.highest) return read;
+  return file.ignoring(lowestKey.c_str(), "above the highest note", fallback);
+}
+
+std::array<bool, kClefKinds> readClefs(const SettingsText& file,
+                                       std::array<bool, kClefKinds> fallback) {
+  const auto value = file.text(kClefs);
+  if (!value) return fallback;
+  std::array<bool, kClefKinds> clefs{};
+  bool readable = true;
+  for (const std::string& code : splitIniList(*value)) {
+    const auto clef = clefOfCode(code);
+    if (clef) clefs[static_cast<int>(*clef)] = true;
+    readable = readable && clef;
+  }
+  // The mixed option needs a clef to draw from.
+  if (readable && std::ranges::find(clefs, true) != clefs.end()) return clefs;
+  return file.ignoring(kClefs, "not a list of treble, bass, alto and tenor", fallback);
+}
+
+std::array<bool, kKeySignatureCount> readKeys(const SettingsText& file,
+                                              std::array<bool, kKeySignatureCount> fallback) {
+  const auto value = file.text(kKeys);
+  if (!value) return fallback;
+  std::array<bool, kKeySignatureCount> keys{};
+  bool readable = true;
+  for (const std::string& name : splitIniList(*value)) {
+    bool known = false;
+    for (int fifths = kFewestFifths; fifths <= kMostFifths; ++fifths) {
+      if (keyName(fifths) == name) keys[fifths - kFewestFifths] = known = true;
+    }
+    readable = readable && known;
+  }
+  if (readable && std::ranges::find(keys, true) != keys.end()) return keys;
+  return file.ignoring(kKeys, "not a list of major keys from Cb to C#", fallback);
+}
+
+}  // namespace
+
+void readPracticeSettings(const SettingsText& file, PlayerSettings& settings) {
+  PracticeSettings& practice = settings.practice;
+  for (Clef clef : kAllClefs) practice.range(clef) = readRange(file, clef, practice.range(clef));
+  practice.mixedClefs = readClefs(file, practice.mixedClefs);
+  practice.accidentals =
+      file.readCode(kAccidentals, std::span<const AccidentalsInfo>(kAccidentalCodes),
+                    &AccidentalsInfo::accidentals, practice.accidentals);
+  practice.keys = readKeys(file, practice.keys);
+  if (const auto names = file.text(kNames)) {
+    const auto naming = namingOfCode(*names);
+    settings.noteNames = naming ? *naming
+                                : file.ignoring(kNames, "not letters, solfege, german or numbers",
+                                                settings.noteNames);
+  }
+  settings.redKeyName = file.readBool(kRedKeyName, settings.redKeyName);
+}
+
+void addPracticeSettings(const PlayerSettings& settings,
+                         std::vector<std::pair<std::string, std::string>>& values) {
+  const PracticeSettings& practice = settings.practice;
+  std::vector<std::string> clefs;
+  for (Clef clef : kAllClefs) {
+    if (practice.mixedClefs[static_cast<int>(clef)]) clefs.emplace_back(clefCode(clef));
+  }
+  values.emplace_back(kClefs, joinIniList(clefs));
+  for (Clef clef : kAllClefs) {
+    values.emplace_back(endKey("lowest", clef), naturalName(practice.range(clef).lowest));
+    values.emplace_back(endKey("highest", clef), naturalName(practice.range(clef).highest));
+  }
+  for (const auto& [accidentals, code] : kAccidentalCodes) {
+    if (accidentals == practice.accidentals) values.emplace_back(kAccidentals, code);
+  }
+  std::vector<std::string> keys;
+  for (int fifths = kFewestFifths; fifths <= kMostFifths; ++fifths) {
+    if (practice.hasKey(fifths)) keys.push_back(keyName(fifths));
+  }
+  values.emplace_back(kKeys, joinIniList(keys));
+  values.emplace_back(kNames, namingCode(settings.noteNames));
+  values.emplace_back(kRedKeyName, settings.redKeyName ? "true" : "false");
+}
+
+}  // namespace quavix

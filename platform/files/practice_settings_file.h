@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/player_settings.h"
+#include "platform/files/settings_text.h"
+
+namespace quavix {
+
+// The [practice] group of the settings file:
+//   clefs=treble,bass: the clefs of the mixed option
+//   lowest.<clef>=G3, highest.<clef>=D6: the range of each clef's cards
+//   accidentals=none | sharps-flats | keys
+//   keys=C,G,D,A,E,B,F#,C#,F,Bb,Eb,Ab,Db,Gb,Cb: the key signatures that keys draws from
+//   names=letters | solfege | german | numbers
+//   redKeyName=false | true
+// A value that cannot be used keeps its default, with one line on stderr.
+void readPracticeSettings(const SettingsText& file, PlayerSettings& settings);
+void addPracticeSettings(const PlayerSettings& settings,
+                         std::vector<std::pair<std::string, std::string>>& values);
+
+}  // namespace quavix

@@ -1,0 +1,45 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <algorithm>
+#include <string>
+
+#include "platform/files/settings_file.h"
+#include "tests/files/file_bytes.h"
+
+namespace quavix {
+namespace {
+
+// Each [practice] key by its name; a value that cannot be used keeps its default with one line
+// on stderr while the others are read.
+TEST(PracticeSettings, EachKeyIsReadByNameAndAWrongValueKeepsItsDefault) {
+  const QTemporaryDir dir;
+  const std::filesystem::path path = dir.filePath("settings.ini").toStdString();
+  PlayerSettings tenorOnly;
+  tenorOnly.practice.mixedClefs = {false, false, false, true};
+  PlayerSettings altoInD{.practice = {.accidentals = Accidentals::Keys, .keys = {}},
+                         .noteNames = NoteNaming::German};
+  altoInD.practice.range(Clef::Alto) = {28, 28};
+  altoInD.practice.keys[2 - kFewestFifths] = true;
+  const std::tuple<std::string, PlayerSettings, int> cases[] = {
+      {"lowest.alto=Cb4\nhighest.alto=C#4\naccidentals=keys\nkeys=D\nnames=german", altoInD, 0},
+      {"lowest.treble=D6\nhighest.treble=G3", {}, 1},
+      {"lowest.treble=F3", {}, 1},  // below the staff's lowest step
+      {"highest.alto=H4", {}, 1},
+      {"clefs=\"\"", {}, 1},
+      {"clefs=treble, soprano", {}, 1},
+      {"accidentals=flats", {}, 1},
+      {"keys=C, Gb, D#", {}, 1},
+      {"names=doremi", {}, 1},
+      {"highest.treble=C3\nclefs=tenor", tenorOnly, 1}};
+  for (const auto& [lines, expected, complaints] : cases) {
+    writeBytes(path, "[practice]\n" + lines + "\n");
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(SettingsFile(path).loadSettings(), expected) << lines;
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), complaints) << lines << said;
+  }
+}
+
+}  // namespace
+}  // namespace quavix
