@@ -10,10 +10,13 @@ namespace quavix {
 
 namespace {
 
-constexpr unsigned kHop = 256;
-// Two periods of the lowest note at 44.1 kHz.
-constexpr unsigned kPitchWindow = 2048;
-constexpr unsigned kOnsetWindow = 1024;
+// Analysed at about 22 kHz: the highest fundamental heard is 2.6 kHz, and half the rate halves
+// the cost of every hop.
+constexpr int kHighestAnalysedRate = 24000;
+constexpr unsigned kHop = 128;
+// Two periods of the lowest note.
+constexpr unsigned kPitchWindow = 1024;
+constexpr unsigned kOnsetWindow = 512;
 // How far above the room's level a note must be.
 constexpr float kGateDb = 10.0f;
 // The share of the way the room's level moves towards a pause's level in one hop: about two
@@ -48,10 +51,11 @@ float levelDb(const float* samples, unsigned count) {
 }  // namespace
 
 NoteListener::NoteListener(int sampleRate, Heard heard)
-    : sampleRate_(sampleRate),
+    : step_(sampleRate > kHighestAnalysedRate ? 2 : 1),
+      sampleRate_(sampleRate / step_),
       heard_(std::move(heard)),
-      pitch_(new_aubio_pitch("yinfast", kPitchWindow, kHop, uint_t(sampleRate))),
-      onset_(new_aubio_onset("specdiff", kOnsetWindow, kHop, uint_t(sampleRate))),
+      pitch_(new_aubio_pitch("yinfast", kPitchWindow, kHop, uint_t(sampleRate_))),
+      onset_(new_aubio_onset("specdiff", kOnsetWindow, kHop, uint_t(sampleRate_))),
       hop_(new_fvec(kHop)),
       result_(new_fvec(1)) {
   aubio_pitch_set_unit(pitch_, "midi");
@@ -69,7 +73,16 @@ NoteListener::~NoteListener() {
 
 void NoteListener::feed(std::span<const float> samples) {
   for (const float sample : samples) {
-    hop_->data[filled_++] = sample;
+    if (step_ == 2) {
+      // A [1 2 1] low-pass before every other sample is dropped: nothing folds from the top
+      // octave down onto the notes.
+      const float smoothed = 0.25f * before_ + 0.5f * last_ + 0.25f * sample;
+      before_ = last_, last_ = sample;
+      if ((odd_ = !odd_)) continue;
+      hop_->data[filled_++] = smoothed;
+    } else {
+      hop_->data[filled_++] = sample;
+    }
     if (filled_ == kHop) {
       filled_ = 0;
       frame_ += kHop;
@@ -182,7 +195,7 @@ void NoteListener::hear(std::optional<int> note) {
   held_ = note;
   attacked_ = false;
   pressedAt_ = frame_;
-  heard_(note, frame_);
+  heard_(note, frame_ * step_);
 }
 
 }  // namespace quavix

@@ -38,7 +38,10 @@ class NoteListener {
   void learnRoom(float level);
   void hear(std::optional<int> note);
 
-  const int sampleRate_;
+  const int step_;        // input samples per analysed sample
+  const int sampleRate_;  // analysed
+  float before_ = 0, last_ = 0;
+  bool odd_ = false;
   Heard heard_;
   aubio_pitch_t* pitch_;
   aubio_onset_t* onset_;
