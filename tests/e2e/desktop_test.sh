@@ -255,8 +255,9 @@ if [ -s "$session_dir/quavix.err" ]; then echo "--- stderr of the game:"; cat "$
 
 # --- The microphone: a note played into the sink is heard from its monitor ----------------------
 # The system's default recording device is the sink's monitor; nothing else sounds there, as the
-# tune pauses while the game listens.
+# tune pauses while the game listens. Without the key signature the card is middle C again.
 pactl set-default-source null.monitor
+sed -i 's/^accidentals=.*/accidentals=none/' "$settings"
 sed -i '/^\[microphone\]/,/^\[/ s/^on=false$/on=true/' "$settings"
 check "the microphone is off until switched on" grep -qx 'on=true' "$settings"
 "$quavix" 2>"$session_dir/quavix-mic.err" &
