@@ -52,37 +52,34 @@ NoteRange readRange(const SettingsText& file, Clef clef, NoteRange fallback) {
   return file.ignoring(lowestKey.c_str(), "above the highest note", fallback);
 }
 
-std::array<bool, kClefKinds> readClefs(const SettingsText& file,
-                                       std::array<bool, kClefKinds> fallback) {
-  const auto value = file.text(kClefs);
+// A list of codes as which of N choices it names; `indexOf` gives a code's choice. A list with
+// an unknown code or none at all keeps the fallback, as nothing could be drawn from it.
+template <size_t N, typename IndexOf>
+std::array<bool, N> readChoices(const SettingsText& file, const char* key,
+                                std::array<bool, N> fallback, IndexOf indexOf, const char* what) {
+  const auto value = file.text(key);
   if (!value) return fallback;
-  std::array<bool, kClefKinds> clefs{};
+  std::array<bool, N> chosen{};
   bool readable = true;
   for (const std::string& code : splitIniList(*value)) {
-    const auto clef = clefOfCode(code);
-    if (clef) clefs[static_cast<int>(*clef)] = true;
-    readable = readable && clef;
+    const std::optional<size_t> index = indexOf(code);
+    if (index) chosen[*index] = true;
+    readable = readable && index;
   }
-  // The mixed option needs a clef to draw from.
-  if (readable && std::ranges::find(clefs, true) != clefs.end()) return clefs;
-  return file.ignoring(kClefs, "not a list of treble, bass, alto and tenor", fallback);
+  if (readable && std::ranges::find(chosen, true) != chosen.end()) return chosen;
+  return file.ignoring(key, what, fallback);
 }
 
-std::array<bool, kKeySignatureCount> readKeys(const SettingsText& file,
-                                              std::array<bool, kKeySignatureCount> fallback) {
-  const auto value = file.text(kKeys);
-  if (!value) return fallback;
-  std::array<bool, kKeySignatureCount> keys{};
-  bool readable = true;
-  for (const std::string& name : splitIniList(*value)) {
-    bool known = false;
-    for (int fifths = kFewestFifths; fifths <= kMostFifths; ++fifths) {
-      if (keyName(fifths) == name) keys[fifths - kFewestFifths] = known = true;
-    }
-    readable = readable && known;
+std::optional<size_t> clefIndex(const std::string& code) {
+  const auto clef = clefOfCode(code);
+  return clef ? std::optional<size_t>(static_cast<size_t>(*clef)) : std::nullopt;
+}
+
+std::optional<size_t> keyIndex(const std::string& name) {
+  for (int fifths = kFewestFifths; fifths <= kMostFifths; ++fifths) {
+    if (keyName(fifths) == name) return static_cast<size_t>(fifths - kFewestFifths);
   }
-  if (readable && std::ranges::find(keys, true) != keys.end()) return keys;
-  return file.ignoring(kKeys, "not a list of major keys from Cb to C#", fallback);
+  return std::nullopt;
 }
 
 }  // namespace
@@ -90,11 +87,13 @@ std::array<bool, kKeySignatureCount> readKeys(const SettingsText& file,
 void readPracticeSettings(const SettingsText& file, PlayerSettings& settings) {
   PracticeSettings& practice = settings.practice;
   for (Clef clef : kAllClefs) practice.range(clef) = readRange(file, clef, practice.range(clef));
-  practice.mixedClefs = readClefs(file, practice.mixedClefs);
+  practice.mixedClefs = readChoices(file, kClefs, practice.mixedClefs, clefIndex,
+                                    "not a list of treble, bass, alto and tenor");
   practice.accidentals =
       file.readCode(kAccidentals, std::span<const AccidentalsInfo>(kAccidentalCodes),
                     &AccidentalsInfo::accidentals, practice.accidentals);
-  practice.keys = readKeys(file, practice.keys);
+  practice.keys =
+      readChoices(file, kKeys, practice.keys, keyIndex, "not a list of major keys from Cb to C#");
   if (const auto names = file.text(kNames)) {
     const auto naming = namingOfCode(*names);
     settings.noteNames = naming ? *naming

@@ -3,6 +3,7 @@
 #include <alsa/asoundlib.h>
 
 #include "platform/sound/audio_format.h"
+#include "platform/sound/sample.h"
 
 namespace quavix {
 
@@ -16,6 +17,7 @@ void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
 bool AudioDevice::open(Render render, std::string& problem) {
   close();
   snd_lib_error_set_handler(quietAlsa);
+  refuseTruncatedRecordings();
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     problem = SDL_GetError();
     return false;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,11 @@ std::string outOfBounds(const SDL_AudioSpec& spec, std::uint64_t frames) {
 
 }  // namespace
 
+void refuseTruncatedRecordings() {
+  static std::once_flag set;
+  std::call_once(set, [] { SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict"); });
+}
+
 std::unique_ptr<Sample> loadSample(const std::filesystem::path& path, std::string& problem) {
   std::vector<char> file;
   if (!readWholeFile(path, kMaxFileBytes, file, problem)) return nullptr;
@@ -63,8 +69,7 @@ std::unique_ptr<Sample> loadSample(const std::filesystem::path& path, std::strin
     problem = "it is empty";
     return nullptr;
   }
-  // A file cut short is refused rather than played in part.
-  SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
+  refuseTruncatedRecordings();
   SDL_AudioSpec spec{};
   Uint8* data = nullptr;
   Uint32 length = 0;

@@ -16,5 +16,8 @@ struct Sample {
 // 8 channels. Null when it is missing, not a regular file, unreadable, truncated, not a WAV file,
 // longer or larger than a spoken note name could need or holds no sound; `problem` then says why.
 std::unique_ptr<Sample> loadSample(const std::filesystem::path& path, std::string& problem);
+// Makes SDL refuse a recording cut short rather than play it in part. SDL's hints are not
+// guarded against its audio thread reading them, so this is set once, before a device opens.
+void refuseTruncatedRecordings();
 
 }  // namespace quavix

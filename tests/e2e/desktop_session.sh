@@ -2,6 +2,8 @@
 # with a null sink and a recorder on its monitor, and small helpers to look, listen and click.
 # Everything started here is stopped by PID when the calling script exits.
 
+. "$(dirname "${BASH_SOURCE[0]}")/stale_jack.sh"
+
 session_dir=$(mktemp -d)
 session_pids=()
 
@@ -42,6 +44,7 @@ start_desktop_session() {
 
 # A JACK server of our own (no ALSA sequencer here) for MIDI keyboards played by test programs.
 start_jack() {  # start_jack [PERIOD_FRAMES]
+  clear_stale_jack_registry
   export JACK_DEFAULT_SERVER=quavix-test-$$-$RANDOM JACK_NO_START_SERVER=1
   jackd -n "$JACK_DEFAULT_SERVER" --no-realtime -d dummy -r 48000 -p "${1:-256}" \
     >"$session_dir/jackd.log" 2>&1 &

@@ -151,7 +151,7 @@ check "the keyboard plugged in again answers the card" \
   awk "BEGIN{exit !($(card_bottom replugged) < $(card_bottom before_replugged) - 20)}"
 
 # A mouse click on the key the keyboard holds neither ends its note nor plays it again; the
-# keyboard's own note-off does.
+# keyboard's own note-off does. A piano note decays, but one cut off leaves a hundred times less.
 sleep 1
 mark=$(recording_mark)
 echo "on 60" >&"${KEYS[1]}"; read -r -t 5 _ <&"${KEYS[0]}"
@@ -165,7 +165,7 @@ sleep 1.5
 read -r _ ratio tail < <("$probe" tone "$held" 261.63)
 echo "MIDI middle C after a click on it: ratio to neighbours $ratio, last half second $tail"
 check "a click on a key the keyboard holds leaves its note sounding" \
-  awk "BEGIN{exit !($ratio > 3 && $tail > 0.1)}"
+  awk "BEGIN{exit !($ratio > 3 && $tail > 0.01)}"
 read -r _ _ tail < <("$probe" tone "$(recording_since "$mark")" 261.63)
 check "the held note stops at the keyboard's note-off" awk "BEGIN{exit !($tail < 0.1)}"
 unplug_keyboard

@@ -3,6 +3,9 @@
 # of when the server stops. Needs no sound device.
 set -uo pipefail
 probe=$1 source=$2
+. "$(dirname "$0")/../e2e/stale_jack.sh"
+# Once, before any client: a client still attached to a registry cleared under it finds no server.
+clear_stale_jack_registry
 dir=$(mktemp -d)
 export JACK_DEFAULT_SERVER=quavix-midi-test-$$
 pids=()

@@ -3,31 +3,14 @@
 # names/<naming>/<letter>[-sharp|-flat].wav, for naming letters (the sharps and flats only),
 # solfege, german and numbers. The Chinese interface's set is said by espeak-ng's Mandarin voice,
 # the English one's by its American English voice; German names are said in German in both.
-# Cut and levelled as make_note_names.sh does.
+# Cut and levelled as spoken.sh says.
 #
 #   tools/sound/make_spoken_names.sh [ASSETS_DIR]     writes ASSETS_DIR/names and ASSETS_DIR/en/names
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 assets=${1:-assets}
 
-need=()
-command -v espeak-ng >/dev/null || need+=(espeak-ng)
-command -v sox >/dev/null || need+=(sox)
-if [ ${#need[@]} -gt 0 ]; then
-  echo "Installing: ${need[*]}" >&2
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${need[@]}"
-fi
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-say() {  # say VOICE TEXT OUTPUT
-  espeak-ng -v "$1" -s 150 -w "$work/said.wav" "$2"
-  mkdir -p "$(dirname "$3")"
-  sox "$work/said.wav" -r 22050 -c 1 -b 16 -e signed-integer "$3" \
-    silence 1 0.005 0.5% reverse silence 1 0.005 0.5% fade t 0.02 reverse fade t 0.003 \
-    gain -n -10
-}
+. tools/sound/spoken.sh
 
 files=(c d e f g a b)
 german=(C D E F G A H)
