@@ -102,9 +102,17 @@ bool AudioEngine::mixKeysInto(float* stereo, int frames) {
   // The keyboard is silent most of the time.
   const bool keys = keyboard_ && keyboard_->mixIntoWhileSounding(stereo, frames);
   const bool sample = sample_.mixInto(stereo, frames);
+  ownSound_ = keys || sample;
   const int count = frames * kOutputChannels;
   for (int i = 0; i < count; ++i) stereo[i] = std::clamp(stereo[i], -1.0f, 1.0f);
   return keys || sample;
+}
+
+void AudioEngine::setTunePaused(bool paused) {
+  tunePaused_ = paused;
+  // What the tune's stream holds ahead would sound on for a fifth of a second, into whatever
+  // wanted it quiet.
+  if (paused) tuneStream_.dropWhatIsAhead();
 }
 
 bool AudioEngine::startTune(std::span<const char> midiFile, std::string& problem) {

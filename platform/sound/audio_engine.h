@@ -69,10 +69,13 @@ class AudioEngine {
   bool startTune(std::span<const char> midiFile, std::string& problem);
 
   // Pauses the tune where it is, or lets it go on from there; before a tune starts too.
-  void setTunePaused(bool paused) { tunePaused_ = paused; }
+  void setTunePaused(bool paused);
 
   // Plays `sample` once from its start, in the place of the sample before, which stops at once.
   void playSample(std::unique_ptr<Sample> sample);
+
+  // Whether the keys or a sample sounded in the last buffer rendered. Any thread.
+  bool ownSoundPlaying() const { return ownSound_; }
 
  private:
   void load();
@@ -89,6 +92,7 @@ class AudioEngine {
   std::unique_ptr<TunePlayer> tune_;
   SampleVoice sample_;
   std::atomic<bool> tunePaused_{false};
+  std::atomic<bool> ownSound_{false};
   // Last, so that they stop before anything they render goes away. At most one of the two
   // outputs is open, and the lock of the other does nothing.
   PulseStream tuneStream_{"quavix-tune", kTuneBuffer, PulseStream::WhenSilent::playOn};

@@ -55,6 +55,12 @@ void PulseStream::wake() {
   if (pa_context_get_state(context_) == PA_CONTEXT_READY) connectStream(problem);
 }
 
+void PulseStream::dropWhatIsAhead() {
+  const auto held = lock();
+  pa_operation* flush = stream_ != nullptr ? pa_stream_flush(stream_, nullptr, nullptr) : nullptr;
+  if (flush != nullptr) pa_operation_unref(flush);
+}
+
 void PulseStream::close() {
   if (mainloop_ == nullptr) return;
   {

@@ -32,6 +32,8 @@ class PulseStream {
   // Opens the stream again if it has closed, so that what has just been started sounds. Not on
   // the stream's own thread.
   void wake();
+  // Drops what the server holds of the stream but has not played yet.
+  void dropWhatIsAhead();
   // Disconnects; `render` is not called any more once this returns.
   void close();
   bool isOpen() const { return mainloop_ != nullptr; }

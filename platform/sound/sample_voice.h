@@ -15,7 +15,8 @@ class SampleVoice {
   std::unique_ptr<Sample> replace(std::unique_ptr<Sample> next);
 
   // Adds the next `frames` interleaved stereo frames of the sample, if one is left, to `stereo`.
-  // False when none was left. Audio thread.
+  // Audio thread.
+  // Returns whether any of it was left.
   bool mixInto(float* stereo, int frames);
 
  private:
