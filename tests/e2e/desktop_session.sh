@@ -32,7 +32,8 @@ start_desktop_session() {
   pulseaudio --exit-idle-time=-1 --disallow-exit -n --daemonize=no \
     --load=module-null-sink --load=module-native-protocol-unix \
     --log-target="file:$session_dir/pulse.log" >/dev/null 2>&1 &
-  session_pids+=($!)
+  pulse_pid=$!
+  session_pids+=("$pulse_pid")
   local i
   for i in $(seq 100); do
     xdotool getdisplaygeometry >/dev/null 2>&1 && pactl info >/dev/null 2>&1 && return 0
