@@ -39,7 +39,8 @@ void AudioEngine::openSoundCard() {
   // Asked for another of SDL's drivers (a test's dummy one, say), SDL plays.
   const char* driver = std::getenv("SDL_AUDIODRIVER");
   if (driver == nullptr || std::string_view(driver) == "pulseaudio") {
-    if (tuneStream_.open(
+    if (pulse_.open(problem) &&
+        tuneStream_.open(
             [this](float* stereo, int frames) {
               renderTune(stereo, frames);
               return true;
@@ -50,6 +51,7 @@ void AudioEngine::openSoundCard() {
       return;
     }
     tuneStream_.close();
+    pulse_.close();
     problem = "PulseAudio: " + problem + "; SDL: ";
   }
   std::string sdlProblem;
@@ -64,7 +66,7 @@ void AudioEngine::awaitLoad() const {
 
 bool AudioEngine::hasOutput() const {
   awaitLoad();
-  return output_ == Output::caller || tuneStream_.isOpen() || device_.isOpen();
+  return output_ == Output::caller || pulse_.isOpen() || device_.isOpen();
 }
 
 AudioEngine::~AudioEngine() {
@@ -72,6 +74,7 @@ AudioEngine::~AudioEngine() {
   if (tune_) tune_->stop();
   keyStream_.close();
   tuneStream_.close();
+  pulse_.close();
   device_.close();
 }
 
@@ -123,7 +126,7 @@ bool AudioEngine::startTune(std::span<const char> midiFile, std::string& problem
   auto tune = TunePlayer::create(*keyboard_, midiFile, problem);
   if (!tune) return false;
   {
-    const auto pulse = tuneStream_.lock();
+    const auto pulse = pulse_.lock();
     const auto sdl = device_.lock();
     std::swap(tune_, tune);
   }
@@ -135,7 +138,7 @@ void AudioEngine::playSample(std::unique_ptr<Sample> sample) {
   awaitLoad();
   std::unique_ptr<Sample> old;
   {
-    const auto pulse = keyStream_.lock();
+    const auto pulse = pulse_.lock();
     const auto sdl = device_.lock();
     old = sample_.replace(std::move(sample));
   }

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/sound/audio_device.h"
+#include "platform/sound/pulse_connection.h"
 #include "platform/sound/pulse_stream.h"
 #include "platform/sound/sample.h"
 #include "platform/sound/sample_voice.h"
@@ -94,9 +95,10 @@ class AudioEngine {
   std::atomic<bool> tunePaused_{false};
   std::atomic<bool> ownSound_{false};
   // Last, so that they stop before anything they render goes away. At most one of the two
-  // outputs is open, and the lock of the other does nothing.
-  PulseStream tuneStream_{"quavix-tune", kTuneBuffer, PulseStream::WhenSilent::playOn};
-  PulseStream keyStream_{"quavix-keys", kKeyBuffer, PulseStream::WhenSilent::close};
+  // outputs, PulseAudio's streams or SDL's device, is open, and the lock of the other does nothing.
+  PulseConnection pulse_;
+  PulseStream tuneStream_{pulse_, "quavix-tune", kTuneBuffer, PulseStream::WhenSilent::playOn};
+  PulseStream keyStream_{pulse_, "quavix-keys", kKeyBuffer, PulseStream::WhenSilent::close};
   AudioDevice device_;
   // Very last: it is destroyed first, and that waits for the loading to end.
   std::future<void> loading_;
