@@ -93,7 +93,7 @@ memory_tests() {
     ctest --test-dir build-asan --output-on-failure -j"$jobs" -E '^(install|translations)_'
 }
 thread_tests() {
-  TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1" \
+  TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$sanitizers/tsan.supp" \
     ctest --test-dir build-tsan --output-on-failure -j"$jobs" -L sound
 }
 

@@ -115,7 +115,10 @@ void AudioEngine::setTunePaused(bool paused) {
   tunePaused_ = paused;
   // What the tune's stream holds ahead would sound on for a fifth of a second, into whatever
   // wanted it quiet.
-  if (paused) tuneStream_.dropWhatIsAhead();
+  if (paused) {
+    awaitLoad();
+    tuneStream_.dropWhatIsAhead();
+  }
 }
 
 bool AudioEngine::startTune(std::span<const char> midiFile, std::string& problem) {
