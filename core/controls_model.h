@@ -66,6 +66,13 @@ struct CardModel {
   std::vector<CardSymbol> symbols;
   // How far right of its usual place the note stands, making room for the signs before it.
   int noteShift = 0;
+  // Room beyond the card's own size that a practice card needs: on the right for a long key
+  // signature, above and below for notes far off the staff. Everything on the card, the note
+  // images too, stands `above` lower, and the card's top edge as much higher.
+  struct Growth {
+    int right = 0, above = 0, below = 0;
+    bool operator==(const Growth&) const = default;
+  } growth;
   bool operator==(const CardModel&) const = default;
 };
 

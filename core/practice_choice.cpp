@@ -75,7 +75,7 @@ void choosePracticeCard(GameState& state, PracticeGame& practice, const Controls
   std::vector<Clef> clefs = chosenClefs(practice.rules, controls);
   // Settings never leave the mixed list empty; should a model do, the last clef goes on.
   if (clefs.empty()) clefs.push_back(practice.card.clef);
-  int nearest = kStaffStepCount;
+  int nearest = kPracticeStepCount;
   for (Clef clef : clefs) nearest = std::min(nearest, nearestDistance(practice.rules.range(clef)));
   const int limit = std::max(distanceLimit(score), nearest);
   PracticeCard& card = practice.card;
@@ -93,7 +93,7 @@ void choosePracticeCard(GameState& state, PracticeGame& practice, const Controls
     if (takeFirst || (nearEnough && weighted)) break;
   }
   state.staffStep = card.step;
-  if (card.clef == Clef::Treble || card.clef == Clef::Bass) {
+  if (isGameStep(card.clef, card.step)) {
     state.currentClef = static_cast<int16_t>(card.clef);
     state.currentNote = static_cast<int16_t>(noteIndex(state.currentClef, card.step));
   }

@@ -23,12 +23,13 @@ struct PracticeGame {
   bool active = false;
   PracticeSettings rules;
   PracticeCard card;
-  // [clef][staff step][accidental + 1]: one weight per written note.
-  std::array<std::array<std::array<int16_t, kAccidentalKinds>, kStaffStepCount>, kClefKinds>
+  // [clef][staff step - kHighestPracticeStep][accidental + 1]: one weight per written note.
+  std::array<std::array<std::array<int16_t, kAccidentalKinds>, kPracticeStepCount>, kClefKinds>
       weights{};
 
   int16_t& weight() {
-    return weights[static_cast<int>(card.clef)][card.step][card.note.accidental + 1];
+    return weights[static_cast<int>(card.clef)][card.step - kHighestPracticeStep]
+                  [card.note.accidental + 1];
   }
 };
 

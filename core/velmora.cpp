@@ -135,8 +135,8 @@ void Velmora::Timer2_Timer() {
 void Velmora::recordGameEnd() { services_.recorder.gameEnded(state_.scores[state_.scoreSlot]); }
 
 bool Velmora::cardIsGameNote() const {
-  return !practice_.active ||
-         (hasClefPicture(practice_.card.clef) && practice_.card.note.accidental == 0);
+  return !practice_.active || (isGameStep(practice_.card.clef, practice_.card.step) &&
+                               practice_.card.note.accidental == 0);
 }
 
 Judgement Velmora::judge(layout::KeyRef key) {

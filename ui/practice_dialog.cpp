@@ -27,7 +27,7 @@ QString clefName(Clef clef) {
 // Every natural note of the clef's staff, lowest first, each holding its height.
 QComboBox* noteChoice(Clef clef, QWidget* parent) {
   auto* box = new QComboBox(parent);
-  const NoteRange staff = wholeStaff(clef);
+  const NoteRange staff = widestRange(clef);
   for (int height = staff.lowest; height <= staff.highest; ++height) {
     box->addItem(QString::fromStdString(noteName(naturalAt(height))), height);
   }

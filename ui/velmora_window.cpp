@@ -79,8 +79,8 @@ void VelmoraWindow::buildControls() {
     widgets_[{std::string(name), index}] = widget;
   };
   // Containers before what they hold; the stacking order is set afterwards.
-  card_ = new CardWidget(control("Picture1").background, control("Picture1").foreground, this);
-  card_->setGeometry(pixelGeometry(control("Picture1")));
+  card_ = new CardWidget(pixelGeometry(control("Picture1")), control("Picture1").background,
+                         control("Picture1").foreground, this);
   keep(card_, "Picture1");
   for (int i = 0; i < 2; ++i) {
     image1_[i] = makeImage(control("Image1", i), readShippedImage(kNoteImageFiles[i]), card_);

@@ -29,12 +29,12 @@ std::string endKey(const char* end, Clef clef) {
 
 std::string naturalName(int16_t height) { return noteName(naturalAt(height)); }
 
-// One end of a clef's range: a note on the clef's staff, read at its letter's height.
+// One end of a clef's range: a note its cards can show, read at its letter's height.
 std::optional<int16_t> readEnd(const SettingsText& file, const std::string& key, Clef clef) {
   const auto value = file.text(key.c_str());
   if (!value) return std::nullopt;
   const auto note = parseNoteName(*value);
-  const NoteRange staff = wholeStaff(clef);
+  const NoteRange staff = widestRange(clef);
   if (note && diatonicOf(*note) >= staff.lowest && diatonicOf(*note) <= staff.highest) {
     return static_cast<int16_t>(diatonicOf(*note));
   }

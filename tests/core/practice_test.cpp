@@ -140,7 +140,7 @@ TEST(PracticeFace, TheNotesOwnSignMakesRoomAndNaturalCardsStayAsTheyWere) {
   using G = CardGlyph;
   const std::tuple<Clef, int, int, const char*, std::vector<CardSymbol>, int, size_t> cases[] = {
       {Clef::Alto, 9, 0, "C4", {{G::CClef, 45, 570}}, 0, 0},
-      {Clef::Treble, 15, 1, "C4", {{G::Sharp, 345, 390}}, 105, 1},
+      {Clef::Treble, 15, 1, "C4", {{G::Sharp, 345, 390}}, 210, 1},
       {Clef::Bass, 17, 0, "C#2", {{G::Sharp, 360, 930}}, 135, 2}};
   for (const auto& [clef, step, fifths, note, symbols, shift, ledgers] : cases) {
     const PracticeCard card{clef, static_cast<int16_t>(step), *parseNoteName(note),
@@ -156,6 +156,31 @@ TEST(PracticeFace, TheNotesOwnSignMakesRoomAndNaturalCardsStayAsTheyWere) {
       const PracticeCard card{clef, step, naturalAt(diatonicOnStep(clef, step)), 0};
       EXPECT_EQ(facedCard(card, true), facedCard(card, false)) << step;
     }
+  }
+}
+
+// Only a card that needs it grows: by whole pixels, as far as its note and signature reach.
+TEST(PracticeFace, CardsGrowOnlyAsFarAsTheirNoteAndSignatureReach) {
+  using Ys = std::vector<int>;
+  const std::tuple<Clef, int, int, CardModel::Growth, Ys> cases[] = {
+      {Clef::Alto, -4, 0, {0, 90, 0}, {300, 210, 120, 30}},
+      {Clef::Bass, -3, 0, {0, 45, 0}, {300, 210, 120, 30}},
+      {Clef::Tenor, 22, 0, {0, 0, 30}, {1115, 1025, 935, 845}},
+      {Clef::Treble, 19, 0, {0, 0, 0}, {1025, 935, 845}},
+      {Clef::Treble, 9, 2, {0, 0, 0}, {}},
+      {Clef::Treble, 9, 4, {195, 0, 0}, {}},
+      {Clef::Tenor, 0, -7, {330, 0, 0}, {300, 210}}};
+  for (const auto& [clef, step, fifths, growth, ys] : cases) {
+    const SpelledNote note = spellInKey(fifths, naturalAt(diatonicOnStep(clef, step)));
+    const CardModel face =
+        facedCard({clef, static_cast<int16_t>(step), note, static_cast<int16_t>(fifths)}, true)
+            .picture1;
+    EXPECT_EQ(face.growth, growth) << step << fifths;
+    Ys ledgers;
+    for (const LedgerLine& line : face.lines) {
+      if (line.x2 - line.x1 == 170) ledgers.push_back(line.y1);
+    }
+    EXPECT_EQ(ledgers, ys) << step;
   }
 }
 
