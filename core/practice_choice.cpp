@@ -57,6 +57,7 @@ void drawSpelling(PracticeCard& card, const PracticeSettings& rules, RandomSourc
 
 // The clefs the selected option draws from, in Clef order.
 std::vector<Clef> chosenClefs(const PracticeSettings& rules, const Controls& controls) {
+  if (rules.onlyClef) return {*rules.onlyClef};
   if (controls.option1Selected[0]) return {Clef::Treble};
   if (controls.option1Selected[1]) return {Clef::Bass};
   std::vector<Clef> clefs;

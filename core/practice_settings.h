@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "core/key_signature.h"
 #include "core/spelled_note.h"
@@ -67,6 +68,8 @@ struct PracticeSettings {
                                               gameRange(Clef::Alto), gameRange(Clef::Tenor)};
   // The clefs that the mixed option draws from, indexed by Clef.
   std::array<bool, kClefKinds> mixedClefs = {true, true, false, false};
+  // Alto or tenor alone, whichever clef option the window shows; none leaves the choice to it.
+  std::optional<Clef> onlyClef;
   Accidentals accidentals = Accidentals::None;
   // The key signatures that Keys draws from, indexed by fifths - kFewestFifths.
   std::array<bool, kKeySignatureCount> keys = allKeys();

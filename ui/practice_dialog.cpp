@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <utility>
@@ -9,6 +10,8 @@
 namespace quavix {
 
 namespace {
+
+constexpr std::array<std::optional<Clef>, 3> kOnlyClefs = {std::nullopt, Clef::Alto, Clef::Tenor};
 
 QString clefName(Clef clef) {
   switch (clef) {
@@ -83,6 +86,14 @@ void PracticeDialog::buildRanges() {
     }
     connect(mixed_[i], &QCheckBox::toggled, this, &PracticeDialog::check);
   }
+  // The window's clef options, or one C clef alone.
+  auto* only = new QHBoxLayout();
+  const QString onlyNames[] = {tr("按窗口的谱号选项"), tr("只用中音谱"), tr("只用次中音谱")};
+  for (size_t i = 0; i < onlyClef_.size(); ++i) {
+    onlyClef_[i] = new QRadioButton(onlyNames[i], group);
+    only->addWidget(onlyClef_[i]);
+  }
+  grid->addLayout(only, kClefKinds + 1, 0, 1, 4);
   layout()->addWidget(group);
 }
 
@@ -128,6 +139,9 @@ void PracticeDialog::present(const PlayerSettings& settings) {
     selectHeight(highest_[i], practice.range(clef).highest);
     mixed_[i]->setChecked(practice.mixedClefs[i]);
   }
+  for (size_t i = 0; i < onlyClef_.size(); ++i) {
+    onlyClef_[i]->setChecked(kOnlyClefs[i] == practice.onlyClef);
+  }
   accidentals_[static_cast<size_t>(practice.accidentals)]->setChecked(true);
   for (int i = 0; i < kKeySignatureCount; ++i) keys_[i]->setChecked(practice.keys[i]);
   namings_[static_cast<size_t>(settings.noteNames)]->setChecked(true);
@@ -145,6 +159,9 @@ PlayerSettings PracticeDialog::chosen() const {
     const int i = static_cast<int>(clef);
     practice.range(clef) = {chosenHeight(lowest_[i]), chosenHeight(highest_[i])};
     practice.mixedClefs[i] = mixed_[i]->isChecked();
+  }
+  for (size_t i = 0; i < onlyClef_.size(); ++i) {
+    if (onlyClef_[i]->isChecked()) practice.onlyClef = kOnlyClefs[i];
   }
   for (size_t i = 0; i < accidentals_.size(); ++i) {
     if (accidentals_[i]->isChecked()) practice.accidentals = static_cast<Accidentals>(i);

@@ -39,6 +39,8 @@ class PracticeDialog : public QDialog {
   std::array<QComboBox*, kClefKinds> lowest_{};
   std::array<QComboBox*, kClefKinds> highest_{};
   std::array<QCheckBox*, kClefKinds> mixed_{};
+  // The window's clef options, alto alone, tenor alone.
+  std::array<QRadioButton*, 3> onlyClef_{};
   std::array<QRadioButton*, 3> accidentals_{};
   // By fifths - kFewestFifths.
   std::array<QCheckBox*, kKeySignatureCount> keys_{};

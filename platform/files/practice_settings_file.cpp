@@ -9,6 +9,7 @@ namespace quavix {
 namespace {
 
 constexpr char kClefs[] = "practice/clefs";
+constexpr char kOnlyClef[] = "practice/onlyClef";
 constexpr char kAccidentals[] = "practice/accidentals";
 constexpr char kKeys[] = "practice/keys";
 constexpr char kNames[] = "practice/names";
@@ -22,6 +23,13 @@ constexpr std::array<AccidentalsInfo, 3> kAccidentalCodes = {
     {{Accidentals::None, "none"},
      {Accidentals::SharpsFlats, "sharps-flats"},
      {Accidentals::Keys, "keys"}}};
+
+struct OnlyClefInfo {
+  std::optional<Clef> clef;
+  std::string_view code;
+};
+constexpr std::array<OnlyClefInfo, 3> kOnlyClefCodes = {
+    {{std::nullopt, "none"}, {Clef::Alto, "alto"}, {Clef::Tenor, "tenor"}}};
 
 std::string endKey(const char* end, Clef clef) {
   return std::string("practice/") + end + "." + std::string(clefCode(clef));
@@ -89,6 +97,8 @@ void readPracticeSettings(const SettingsText& file, PlayerSettings& settings) {
   for (Clef clef : kAllClefs) practice.range(clef) = readRange(file, clef, practice.range(clef));
   practice.mixedClefs = readChoices(file, kClefs, practice.mixedClefs, clefIndex,
                                     "not a list of treble, bass, alto and tenor");
+  practice.onlyClef = file.readCode(kOnlyClef, std::span<const OnlyClefInfo>(kOnlyClefCodes),
+                                    &OnlyClefInfo::clef, practice.onlyClef);
   practice.accidentals =
       file.readCode(kAccidentals, std::span<const AccidentalsInfo>(kAccidentalCodes),
                     &AccidentalsInfo::accidentals, practice.accidentals);
@@ -111,6 +121,9 @@ void addPracticeSettings(const PlayerSettings& settings,
     if (practice.mixedClefs[static_cast<int>(clef)]) clefs.emplace_back(clefCode(clef));
   }
   values.emplace_back(kClefs, joinIniList(clefs));
+  for (const auto& [clef, code] : kOnlyClefCodes) {
+    if (clef == practice.onlyClef) values.emplace_back(kOnlyClef, code);
+  }
   for (Clef clef : kAllClefs) {
     values.emplace_back(endKey("lowest", clef), naturalName(practice.range(clef).lowest));
     values.emplace_back(endKey("highest", clef), naturalName(practice.range(clef).highest));

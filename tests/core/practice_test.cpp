@@ -46,6 +46,7 @@ TEST(Practice, CardsComeFromTheChosenClefsRangesAndSpellings) {
   using Draws = std::vector<float>;
   const std::tuple<PracticeSettings, int, int16_t, Draws, Clef, const char*, int> cases[] = {
       {altoTenor, 2, 3300, {pick(1, 2), pick(9, 19), 0, 0}, Clef::Tenor, "A3", 0},
+      {{.onlyClef = Clef::Alto}, 0, 3300, {pick(0, 19), 0, 0}, Clef::Alto, "E5", 0},
       {signs, 0, 3300, {pick(6, 19), 0, pick(1, 2), 0}, Clef::Treble, "E5", 0},  // never E#
       {keys, 0, 3300, {pick(12, 19), 0, pick(0, 15), 0}, Clef::Treble, "Fb4", -7},
       {keys, 0, 3300, {pick(16, 19), 0, pick(14, 15), 0}, Clef::Treble, "B#3", 7},

@@ -15,8 +15,9 @@ namespace {
 TEST(PracticeSettings, EachKeyIsReadByNameAndAWrongValueKeepsItsDefault) {
   const QTemporaryDir dir;
   const std::filesystem::path path = dir.filePath("settings.ini").toStdString();
-  PlayerSettings tenorOnly;
-  tenorOnly.practice.mixedClefs = {false, false, false, true};
+  PlayerSettings cClefs;
+  cClefs.practice.mixedClefs = {false, false, false, true};
+  cClefs.practice.onlyClef = Clef::Alto;
   PlayerSettings altoInD{.practice = {.accidentals = Accidentals::Keys, .keys = {}},
                          .noteNames = NoteNaming::German};
   altoInD.practice.range(Clef::Alto) = {28, 28};
@@ -36,7 +37,8 @@ TEST(PracticeSettings, EachKeyIsReadByNameAndAWrongValueKeepsItsDefault) {
       {"accidentals=flats", {}, 1},
       {"keys=C, Gb, D#", {}, 1},
       {"names=doremi", {}, 1},
-      {"highest.treble=C3\nclefs=tenor", tenorOnly, 1}};
+      {"onlyClef=bass", {}, 1},
+      {"highest.treble=C3\nclefs=tenor\nonlyClef=alto", cClefs, 1}};
   for (const auto& [lines, expected, complaints] : cases) {
     writeBytes(path, "[practice]\n" + lines + "\n");
     testing::internal::CaptureStderr();
