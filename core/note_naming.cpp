@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/judging.h"
+#include "core/key_signature.h"
 
 namespace quavix {
 
@@ -62,6 +63,14 @@ std::string nameWithOctave(NoteNaming naming, SpelledNote note) {
   // U+2080 SUBSCRIPT ZERO and the digits after it, in UTF-8.
   const std::string subscript = {'\xE2', '\x82', static_cast<char>('\x80' + note.octave)};
   return nameIn(naming, note) + subscript;
+}
+
+SpelledNote namedNote(NoteNaming naming, int keyFifths, SpelledNote note) {
+  if (naming != NoteNaming::Numbers) return note;
+  const int degree = (note.letter - tonicLetter(keyFifths) + kLetterCount) % kLetterCount;
+  return {static_cast<int16_t>(degree),
+          static_cast<int16_t>(note.accidental - keyAccidental(keyFifths, note.letter)),
+          note.octave};
 }
 
 SpelledNote spellingOfPitch(int midiNote) {

@@ -147,7 +147,8 @@ Judgement Velmora::judge(layout::KeyRef key) {
                                   : judgeKey(state_, controls_, services_.sound, key, naming);
   if (judgement == Judgement::Wrong) {
     const SpelledNote answer =
-        practice_.active ? practice_.card.note : spellingOfNote(state_.currentNote);
+        practice_.active ? namedNote(naming, practice_.card.keyFifths, practice_.card.note)
+                         : spellingOfNote(state_.currentNote);
     controls_.answerName = settings_.redKeyName ? nameIn(naming, answer) : std::string();
   }
   return judgement;
