@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "core/interfaces/picture_files.h"
+#include "core/key_labels.h"
 #include "core/state.h"
 #include "core/translatable.h"
 
@@ -87,6 +88,7 @@ struct Controls {
   std::array<Colour, kBlackKeyCount> blackKeyColours{};
   // Written on the red key when the player asked for it; empty otherwise.
   std::string answerName;
+  KeyLabels keyLabels;
   bool frame1Enabled = true;
   bool frame2Enabled = true;
   std::array<bool, 3> option1Selected{};
@@ -95,6 +97,8 @@ struct Controls {
   bool text2Visible = true;
   bool label1Visible = false;
   std::optional<int16_t> label2Score;  // blank until a score is shown
+  // A running test's time left, after the score, when the player asked for it.
+  std::optional<int> secondsLeft;
   CardModel picture1;
   std::array<ImageModel, 2> image1;
   bool timer1Enabled = false;

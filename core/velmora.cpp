@@ -18,6 +18,10 @@ namespace quavix {
 
 namespace {
 
+constexpr int kTicksPerSecond = 50;
+// Long enough to hear the name.
+constexpr int kMissedAnswerTicks = kTicksPerSecond;
+
 // The toolkit selects a clicked option and clears the others of its group before the handler.
 template <size_t N>
 void selectOption(std::array<bool, N>& group, int index) {
@@ -33,6 +37,7 @@ Velmora::Velmora(VelmoraServices services)
       settings_(services_.settings.loadSettings()) {
   services_.sound.setNoteNameLanguage(settings_.language);
   controls_.picture1.picture = services_.pictures.loadBuiltIn(kCardPictureFile);
+  showKeyLabels();
   // The card starts out of sight, so the game goes on with a blank card.
   if (!controls_.picture1.picture) {
     std::cerr << "quavix: cannot read the card picture " << kCardPictureFile << '\n';
@@ -80,6 +85,9 @@ void Velmora::Command2_MouseUp(int index, int button, int, int, int) {
 void Velmora::Command3_Click() {
   const bool starting = !controls_.gameRunning;
   quavix::Command3_Click(state_, controls_);
+  missedAnswerTicks_ = 0;
+  minuteTicks_ = 0;
+  countDown();
   if (!starting) {
     if (practice_.active) clearKeyMarks(controls_);
     recordGameEnd();
@@ -108,6 +116,12 @@ void Velmora::Option2_Click(int index) {
 }
 
 void Velmora::Timer1_Timer() {
+  ++minuteTicks_;
+  countDown();
+  if (missedAnswerTicks_ > 0) {
+    --missedAnswerTicks_;
+    return;
+  }
   const TickOutcome outcome =
       quavix::Timer1_Timer(state_, controls_, services_.random, services_.pictures,
                            practice_.active ? &practice_ : nullptr);
@@ -115,21 +129,29 @@ void Velmora::Timer1_Timer() {
   const bool gameNote = cardIsGameNote();
   const WrittenNote written{practice_.card.clef, practice_.card.note};
   if (outcome.spawned) {
+    showKeyLabels();
     gameNote ? recorder.cardShown(state_.currentClef, state_.currentNote)
              : recorder.writtenCardShown(written);
   }
   if (outcome.missed) {
     gameNote ? recorder.cardMissed(state_.currentClef, state_.currentNote)
              : recorder.writtenCardMissed(written);
+    if (settings_.showMissedAnswer && !testModeSelected(controls_)) showMissedAnswer();
   }
   if (outcome.stopped) recordGameEnd();
 }
 
 void Velmora::Timer2_Timer() {
   quavix::Timer2_Timer(state_, controls_);
+  minuteTicks_ = 0;
+  countDown();
   if (!testTimeIsUp(state_)) return;
   if (practice_.active) clearKeyMarks(controls_);
   recordGameEnd();
+}
+
+void Velmora::showKeyLabels() {
+  controls_.keyLabels = keyLabels(settings_, practice_.active ? practice_.card.keyFifths : 0);
 }
 
 void Velmora::recordGameEnd() { services_.recorder.gameEnded(state_.scores[state_.scoreSlot]); }
@@ -146,12 +168,39 @@ Judgement Velmora::judge(layout::KeyRef key) {
                                                      keyMidiNote(state_, key), naming)
                                   : judgeKey(state_, controls_, services_.sound, key, naming);
   if (judgement == Judgement::Wrong) {
-    const SpelledNote answer =
-        practice_.active ? namedNote(naming, practice_.card.keyFifths, practice_.card.note)
-                         : spellingOfNote(state_.currentNote);
-    controls_.answerName = settings_.redKeyName ? nameIn(naming, answer) : std::string();
+    controls_.answerName = settings_.redKeyName ? nameIn(naming, namedCardNote()) : std::string();
   }
   return judgement;
+}
+
+SpelledNote Velmora::namedCardNote() const {
+  if (!practice_.active) return spellingOfNote(state_.currentNote);
+  return namedNote(settings_.noteNames, practice_.card.keyFifths, practice_.card.note);
+}
+
+// Every spelling the cards use sounds on a key of the keyboard.
+layout::KeyRef Velmora::answerKeyOfCard() const {
+  if (!practice_.active) return {false, answerKey(state_.currentNote)};
+  return *keyForNote(pitchOf(practice_.card.note));
+}
+
+void Velmora::showMissedAnswer() {
+  const SpelledNote named = namedCardNote();
+  markKeyRed(controls_, answerKeyOfCard());
+  controls_.answerName = settings_.redKeyName ? nameIn(settings_.noteNames, named) : std::string();
+  services_.sound.playNoteSample(spokenNameFile(settings_.noteNames, named));
+  missedAnswerTicks_ = kMissedAnswerTicks;
+}
+
+// Timer1 counts the seconds, Timer2 the minutes that end the test.
+void Velmora::countDown() {
+  if (!settings_.countdown || !controls_.gameRunning || !testModeSelected(controls_)) {
+    controls_.secondsLeft.reset();
+    return;
+  }
+  const int minutesLeft = std::max(0, kTestMinutes - state_.testTicks);
+  const int secondsGone = std::min(minuteTicks_ / kTicksPerSecond, 59);
+  controls_.secondsLeft = minutesLeft == 0 ? 0 : 60 * minutesLeft - secondsGone;
 }
 
 void Velmora::recordAnswer(Judgement judgement, int pressedPitch) {
@@ -179,6 +228,7 @@ void Velmora::changeSettings(const PlayerSettings& settings) {
     for (const int source : listenedSources_) letGo(source);
   }
   settings_ = settings;
+  showKeyLabels();
   services_.settings.saveSettings(settings_);
   if (inputsChanged) refreshMidiInputs();
 }

@@ -89,6 +89,13 @@ class Velmora {
   // The game's own notes, natural notes on the treble and bass clefs, have their own statistics.
   bool cardIsGameNote() const;
   Judgement judge(layout::KeyRef key);
+  // The card's note as the naming says it, and the key that answers it.
+  SpelledNote namedCardNote() const;
+  layout::KeyRef answerKeyOfCard() const;
+  // The helps: the missed card's answer shown and said, the test's time left, the keys' labels.
+  void showMissedAnswer();
+  void countDown();
+  void showKeyLabels();
 
   VelmoraServices services_;
   GameState state_;
@@ -101,6 +108,10 @@ class Velmora {
   void letGo(int source);
 
   uint32_t midiOutHandle_ = 0;
+  // Ticks of Timer1 that a missed card's answer still holds the next card back.
+  int missedAnswerTicks_ = 0;
+  // Ticks of Timer1 in the test's current minute.
+  int minuteTicks_ = 0;
   bool unloaded_ = false;
   KeyRouter keys_;
   std::vector<int> listenedSources_;

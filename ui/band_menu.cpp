@@ -72,12 +72,8 @@ void BandMenu::addPracticeEntry() {
     }
     if (!practice_) {
       practice_ = new PracticeDialog(
-          [this](const PlayerSettings& chosen) {
-            change([&](PlayerSettings& settings) {
-              settings.practice = chosen.practice;
-              settings.noteNames = chosen.noteNames;
-              settings.redKeyName = chosen.redKeyName;
-            });
+          [this](const PracticeDialog& dialog) {
+            change([&](PlayerSettings& settings) { dialog.writeChoice(settings); });
           },
           parentWidget());
     }

@@ -13,6 +13,11 @@ namespace {
 
 constexpr std::array<std::optional<Clef>, 3> kOnlyClefs = {std::nullopt, Clef::Alto, Clef::Tenor};
 
+// In the order of the dialog's check boxes.
+constexpr std::array<bool PlayerSettings::*, 5> kHelps = {
+    &PlayerSettings::keyNames, &PlayerSettings::keyLetters, &PlayerSettings::showMissedAnswer,
+    &PlayerSettings::countdown, &PlayerSettings::askBeforeClearing};
+
 QString clefName(Clef clef) {
   switch (clef) {
     case Clef::Treble:
@@ -53,6 +58,7 @@ PracticeDialog::PracticeDialog(Apply apply, QWidget* parent)
   buildRanges();
   buildAccidentals();
   buildNames();
+  buildHelps();
   layout()->addWidget(new QLabel(tr("谱号、音域和升降号从下一局开始生效。"), this));
   problem_ = new QLabel(this);
   problem_->setStyleSheet("color: #c00000");
@@ -60,7 +66,7 @@ PracticeDialog::PracticeDialog(Apply apply, QWidget* parent)
   buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   layout()->addWidget(buttons_);
   connect(buttons_, &QDialogButtonBox::accepted, this, [this] {
-    apply_(chosen());
+    apply_(*this);
     accept();
   });
   connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -130,6 +136,19 @@ void PracticeDialog::buildNames() {
   layout()->addWidget(group);
 }
 
+void PracticeDialog::buildHelps() {
+  auto* group = new QGroupBox(tr("初学者帮助"), this);
+  auto* column = new QVBoxLayout(group);
+  const QString names[] = {tr("在琴键上写出音名"), tr("在琴键上写出电脑键盘的字母"),
+                           tr("漏掉的音符：答案键变红并读出音名"), tr("测试时在得分后显示剩余时间"),
+                           tr("分数清零前先询问")};
+  for (size_t i = 0; i < helps_.size(); ++i) {
+    helps_[i] = new QCheckBox(names[i], group);
+    column->addWidget(helps_[i]);
+  }
+  layout()->addWidget(group);
+}
+
 void PracticeDialog::present(const PlayerSettings& settings) {
   shown_ = settings;
   const PracticeSettings& practice = settings.practice;
@@ -146,6 +165,7 @@ void PracticeDialog::present(const PlayerSettings& settings) {
   for (int i = 0; i < kKeySignatureCount; ++i) keys_[i]->setChecked(practice.keys[i]);
   namings_[static_cast<size_t>(settings.noteNames)]->setChecked(true);
   redKeyName_->setChecked(settings.redKeyName);
+  for (size_t i = 0; i < helps_.size(); ++i) helps_[i]->setChecked(settings.*kHelps[i]);
   check();
   show();
   raise();
@@ -154,6 +174,11 @@ void PracticeDialog::present(const PlayerSettings& settings) {
 
 PlayerSettings PracticeDialog::chosen() const {
   PlayerSettings settings = shown_;
+  writeChoice(settings);
+  return settings;
+}
+
+void PracticeDialog::writeChoice(PlayerSettings& settings) const {
   PracticeSettings& practice = settings.practice;
   for (Clef clef : kAllClefs) {
     const int i = static_cast<int>(clef);
@@ -171,7 +196,7 @@ PlayerSettings PracticeDialog::chosen() const {
     if (namings_[i]->isChecked()) settings.noteNames = kNamings[i];
   }
   settings.redKeyName = redKeyName_->isChecked();
-  return settings;
+  for (size_t i = 0; i < helps_.size(); ++i) settings.*kHelps[i] = helps_[i]->isChecked();
 }
 
 void PracticeDialog::check() {

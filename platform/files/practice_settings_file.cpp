@@ -13,7 +13,20 @@ constexpr char kOnlyClef[] = "practice/onlyClef";
 constexpr char kAccidentals[] = "practice/accidentals";
 constexpr char kKeys[] = "practice/keys";
 constexpr char kNames[] = "practice/names";
-constexpr char kRedKeyName[] = "practice/redKeyName";
+
+// The beginners' helps, each a yes or no.
+struct HelpInfo {
+  bool PlayerSettings::*help;
+  const char* key;
+};
+constexpr std::array<HelpInfo, 6> kHelps = {{
+    {&PlayerSettings::redKeyName, "practice/redKeyName"},
+    {&PlayerSettings::keyNames, "practice/keyNames"},
+    {&PlayerSettings::keyLetters, "practice/keyLetters"},
+    {&PlayerSettings::showMissedAnswer, "practice/showMissedAnswer"},
+    {&PlayerSettings::countdown, "practice/countdown"},
+    {&PlayerSettings::askBeforeClearing, "practice/askBeforeClearing"},
+}};
 
 struct AccidentalsInfo {
   Accidentals accidentals;
@@ -110,7 +123,7 @@ void readPracticeSettings(const SettingsText& file, PlayerSettings& settings) {
                                 : file.ignoring(kNames, "not letters, solfege, german or numbers",
                                                 settings.noteNames);
   }
-  settings.redKeyName = file.readBool(kRedKeyName, settings.redKeyName);
+  for (const auto& [help, key] : kHelps) settings.*help = file.readBool(key, settings.*help);
 }
 
 void addPracticeSettings(const PlayerSettings& settings,
@@ -137,7 +150,8 @@ void addPracticeSettings(const PlayerSettings& settings,
   }
   values.emplace_back(kKeys, joinIniList(keys));
   values.emplace_back(kNames, namingCode(settings.noteNames));
-  values.emplace_back(kRedKeyName, settings.redKeyName ? "true" : "false");
+  for (const auto& [help, key] : kHelps)
+    values.emplace_back(key, settings.*help ? "true" : "false");
 }
 
 }  // namespace quavix
