@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/card_face.h"
+#include "core/key_labels.h"
 #include "core/key_signature.h"
 #include "core/midi_notes.h"
 #include "core/practice_choice.h"
@@ -199,6 +200,65 @@ TEST(Naming, TheRedKeyAndTheVoiceNameTheNoteAsChosen) {
   EXPECT_EQ(window.velmora.controls().answerName, "Do");
   window.velmora.Command1_MouseDown(16, 1, 0, 0, 0);
   EXPECT_NE(window.services.log.back().find("names/solfege/c.wav"), std::string::npos);
+}
+
+// Names follow the naming, numbers the card's key; letters the computer keys' octave.
+TEST(Helps, KeysBearTheirNamesAndTheirComputerKeys) {
+  const auto label = [](const PlayerSettings& settings, int fifths, int pitch) {
+    const KeyLabels labels = keyLabels(settings, fifths);
+    const layout::KeyRef key = *keyForNote(pitch);
+    return key.black ? labels.black[key.index] : labels.white[key.index];
+  };
+  const PlayerSettings solfege{
+      .noteNames = NoteNaming::Solfege, .keyNames = true, .keyLetters = true};
+  PlayerSettings numbers{
+      .computerKeyOctave = 5, .noteNames = NoteNaming::Numbers, .keyNames = true};
+  const std::tuple<PlayerSettings, int, int, KeyLabel> cases[] = {
+      {solfege, 0, 60, {"A", "Do"}},
+      {solfege, 0, 61, {"W", "Do#"}},
+      {solfege, 0, 59, {"", "Si"}},
+      {solfege, 2, 61, {"W", "Do#"}},
+      {numbers, 2, 61, {"", "7"}},
+      {numbers, 2, 62, {"", "1"}},
+      {numbers, -1, 70, {"", "4"}},
+      {numbers, 2, 65, {"", "b3"}},
+      {{.keyLetters = true}, 0, 62, {"S", ""}},
+      {{}, 0, 60, {}}};
+  for (const auto& [settings, fifths, pitch, expected] : cases) {
+    EXPECT_EQ(label(settings, fifths, pitch), expected) << pitch;
+  }
+}
+
+// A missed card's answer turns red and is said, and holds the next card back a second; a test
+// counts its three minutes down by the second.
+TEST(Helps, AMissedCardShowsItsAnswerAndATestCountsDown) {
+  Window<> window({.redKeyName = true, .showMissedAnswer = true, .countdown = true});
+  Velmora& velmora = window.velmora;
+  velmora.Form_Load();
+  velmora.Command3_Click();
+  velmora.Timer1_Timer();  // at 50 points, middle C
+  for (int tick = 0; tick < 2000 && velmora.state().noteFallY != 0; ++tick) velmora.Timer1_Timer();
+  EXPECT_EQ(velmora.controls().whiteKeyColours[16], kRed);
+  EXPECT_EQ(velmora.controls().answerName, "C");
+  EXPECT_EQ(window.services.log.back(), "playNoteSample 2.wav");
+  for (int tick = 0; tick < 50; ++tick) velmora.Timer1_Timer();
+  EXPECT_EQ(velmora.state().noteFallY, 0);
+  velmora.Timer1_Timer();
+  EXPECT_EQ(velmora.controls().whiteKeyColours[16], kWhite);
+  EXPECT_FALSE(velmora.controls().secondsLeft);  // learning mode
+
+  velmora.Command3_Click();
+  velmora.Option2_Click(1);
+  velmora.Command3_Click();
+  EXPECT_EQ(velmora.controls().secondsLeft, 180);
+  for (int tick = 0; tick < 100; ++tick) velmora.Timer1_Timer();
+  EXPECT_EQ(velmora.controls().secondsLeft, 178);
+  for (int minute = 1; minute <= 3; ++minute) {
+    velmora.Timer2_Timer();
+    EXPECT_EQ(velmora.controls().secondsLeft, 180 - 60 * minute);
+  }
+  velmora.Command3_Click();
+  EXPECT_FALSE(velmora.controls().secondsLeft);
 }
 
 }  // namespace

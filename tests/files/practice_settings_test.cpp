@@ -37,7 +37,7 @@ TEST(PracticeSettings, EachKeyIsReadByNameAndAWrongValueKeepsItsDefault) {
       {"accidentals=flats", {}, 1},
       {"keys=C, Gb, D#", {}, 1},
       {"names=doremi", {}, 1},
-      {"onlyClef=bass", {}, 1},
+      {"onlyClef=bass\ncountdown=yes", {}, 2},
       {"highest.treble=C3\nclefs=tenor\nonlyClef=alto", cClefs, 1}};
   for (const auto& [lines, expected, complaints] : cases) {
     writeBytes(path, "[practice]\n" + lines + "\n");
