@@ -246,6 +246,42 @@ Average time of right answers: %1 s</translation>
         <source>调号至少要选一个。</source>
         <translation>Choose at least one key signature.</translation>
     </message>
+    <message>
+        <source>按窗口的谱号选项</source>
+        <translation>As the window's clef option</translation>
+    </message>
+    <message>
+        <source>只用中音谱</source>
+        <translation>Alto clef only</translation>
+    </message>
+    <message>
+        <source>只用次中音谱</source>
+        <translation>Tenor clef only</translation>
+    </message>
+    <message>
+        <source>初学者帮助</source>
+        <translation>Helps for beginners</translation>
+    </message>
+    <message>
+        <source>在琴键上写出音名</source>
+        <translation>Note names on the piano's keys</translation>
+    </message>
+    <message>
+        <source>在琴键上写出电脑键盘的字母</source>
+        <translation>The computer keys' letters on the piano's keys</translation>
+    </message>
+    <message>
+        <source>漏掉的音符：答案键变红并读出音名</source>
+        <translation>A missed card: its answer key turns red and its name is said</translation>
+    </message>
+    <message>
+        <source>测试时在得分后显示剩余时间</source>
+        <translation>In a test, the time left after the score</translation>
+    </message>
+    <message>
+        <source>分数清零前先询问</source>
+        <translation>Ask before clearing the scores</translation>
+    </message>
 </context>
 <context>
     <name>quavix::ScoreHistoryChart</name>
@@ -327,6 +363,17 @@ Average time of right answers: %1 s</translation>
     <message>
         <source>次中音谱号</source>
         <translation>Tenor clef</translation>
+    </message>
+</context>
+<context>
+    <name>quavix::VelmoraWindow</name>
+    <message>
+        <source>所有分数都将清零，确定吗？</source>
+        <translation>Clear all the scores?</translation>
+    </message>
+    <message>
+        <source>右键单击黑色横条可打开设置</source>
+        <translation>Right-click the black band for the settings</translation>
     </message>
 </context>
 </TS>
