@@ -92,4 +92,13 @@ std::string spokenNameFile(NoteNaming naming, SpelledNote note) {
   return file + ".wav";
 }
 
+std::optional<std::string_view> playersOwnRecording(std::string_view spokenFile) {
+  for (NoteNaming naming : kNamings) {
+    for (int16_t letter = 0; letter < kLetterCount; ++letter) {
+      if (spokenNameFile(naming, {letter, 0, 4}) == spokenFile) return naturalSampleFile(letter);
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace quavix

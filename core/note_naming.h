@@ -37,5 +37,8 @@ SpelledNote spellingOfPitch(int midiNote);
 // The recording that says the note's name: the game's own 2.wav to 8.wav for the natural
 // letters, names/<naming>/<letter>[-sharp|-flat].wav beside them for the rest.
 std::string spokenNameFile(NoteNaming naming, SpelledNote note);
+// The player's own recording that a spoken name gives way to: 2.wav to 8.wav for a natural's
+// name in every naming.
+std::optional<std::string_view> playersOwnRecording(std::string_view spokenFile);
 
 }  // namespace quavix

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
 #include <filesystem>
 
 #include "core/note_naming.h"
 #include "platform/files/data_files.h"
+#include "tests/files/file_bytes.h"
 
 namespace quavix {
 namespace {
@@ -20,6 +22,23 @@ TEST(SpokenNames, EverySpellingHasItsRecordingInEverySet) {
       }
     }
   }
+}
+
+// The player's own C in the working directory is said for C in every naming and language, and
+// for no other note.
+TEST(SpokenNames, APlayersOwnLetterWinsInEveryNaming) {
+  const std::filesystem::path previous = std::filesystem::current_path();
+  const QTemporaryDir dir;
+  std::filesystem::current_path(dir.path().toStdString());
+  writeBytes(std::filesystem::current_path() / "2.wav", "own");
+  for (const char* set : {"", "en"}) {
+    for (NoteNaming naming : kNamings) {
+      EXPECT_EQ(findSpokenName(spokenNameFile(naming, {0, 0, 4}), set), "2.wav") << set;
+      EXPECT_NE(findSpokenName(spokenNameFile(naming, {0, 1, 4}), set), "2.wav") << set;
+      EXPECT_NE(findSpokenName(spokenNameFile(naming, {1, 0, 4}), set), "2.wav") << set;
+    }
+  }
+  std::filesystem::current_path(previous);
 }
 
 }  // namespace
