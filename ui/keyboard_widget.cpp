@@ -13,6 +13,9 @@ namespace {
 using layout::toPixels;
 
 const QColor kKeyEdge(64, 64, 64);
+constexpr int kNamePixels = 10;
+// "Sol#" within a black key.
+constexpr int kBlackKeyNamePixels = 8;
 
 bool isKey(const layout::ControlSpec& c) {
   return c.name == layout::kWhiteKeys || c.name == layout::kBlackKeys;
@@ -120,7 +123,7 @@ void KeyboardWidget::paintKey(QPainter& p, const PaintedKey& painted) const {
     // A lighter front edge, as the key's top face ends.
     p.fillRect(r.x() + 2, r.bottom() - 5, r.width() - 4, 4, QColor(45, 45, 45));
     paintLabel(p, r.adjusted(0, 0, 0, -6), labels_.black[painted.key.index], colour == kRed,
-               Qt::white);
+               Qt::white, kBlackKeyNamePixels);
     return;
   }
   const Colour colour = whiteColours_[painted.key.index];
@@ -131,23 +134,26 @@ void KeyboardWidget::paintKey(QPainter& p, const PaintedKey& painted) const {
   p.drawLine(r.bottomLeft(), r.bottomRight());
   if (painted.key.index == kWhiteKeyCount - 1) p.drawLine(r.topRight(), r.bottomRight());
   paintLabel(p, r, labels_.white[painted.key.index], colour == kRed,
-             colour == kRed ? Qt::white : QColor(kKeyEdge));
+             colour == kRed ? Qt::white : QColor(kKeyEdge), kNamePixels);
 }
 
 // Near the key's front edge, where a black key above does not hide it: the note's name (the red
 // answer key's own when it has one), and above it the computer key that plays it.
 void KeyboardWidget::paintLabel(QPainter& p, const QRect& key, const KeyLabel& label, bool red,
-                                const QColor& ink) const {
+                                const QColor& ink, int namePixels) const {
   const QString name =
       red && !answerName_.isEmpty() ? answerName_ : QString::fromStdString(label.name);
   if (name.isEmpty() && label.letter.empty()) return;
   QFont font = p.font();
-  font.setPixelSize(10);
+  font.setBold(false);
+  // The red key's own name as it always was.
+  font.setPixelSize(red && !answerName_.isEmpty() ? kNamePixels : namePixels);
   p.setFont(font);
   p.setPen(ink);
   const QRect nameLine = key.adjusted(0, 0, 0, -4);
   p.drawText(nameLine, Qt::AlignHCenter | Qt::AlignBottom, name);
   font.setBold(true);
+  font.setPixelSize(kNamePixels);
   p.setFont(font);
   p.drawText(nameLine.adjusted(0, 0, 0, -13), Qt::AlignHCenter | Qt::AlignBottom,
              QString::fromStdString(label.letter));

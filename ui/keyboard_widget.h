@@ -46,8 +46,8 @@ class KeyboardWidget : public QWidget {
   };
 
   void paintKey(QPainter& painter, const PaintedKey& key) const;
-  void paintLabel(QPainter& p, const QRect& key, const KeyLabel& label, bool red,
-                  const QColor& ink) const;
+  void paintLabel(QPainter& p, const QRect& key, const KeyLabel& label, bool red, const QColor& ink,
+                  int namePixels) const;
   QPoint toWindowTwips(QPointF local) const;
   QPoint twipsInKey(layout::KeyRef key, QPointF local) const;
 

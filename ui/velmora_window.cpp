@@ -58,6 +58,8 @@ VelmoraWindow::VelmoraWindow(Velmora& velmora) : velmora_(velmora) {
     if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
   }
   setWindowIcon(icon);
+  // The band's tooltip also while the practice dialog has the focus.
+  setAttribute(Qt::WA_AlwaysShowToolTips);
 
   language_.use(velmora_.settings().language);
   buildControls();
