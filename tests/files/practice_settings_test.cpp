@@ -22,13 +22,12 @@ TEST(PracticeSettings, EachKeyIsReadByNameAndAWrongValueKeepsItsDefault) {
                          .noteNames = NoteNaming::German};
   altoInD.practice.range(Clef::Alto) = {28, 28};
   altoInD.practice.keys[2 - kFewestFifths] = true;
-  PlayerSettings fourLedgerLines;
-  fourLedgerLines.practice.range(Clef::Treble).lowest = 21;  // C3
-  fourLedgerLines.practice.range(Clef::Alto).highest = 41;   // B5
+  altoInD.practice.range(Clef::Treble).lowest = 21;  // C3, on four ledger lines
   const std::tuple<std::string, PlayerSettings, int> cases[] = {
-      {"lowest.alto=Cb4\nhighest.alto=C#4\naccidentals=keys\nkeys=D\nnames=german", altoInD, 0},
+      {"lowest.alto=Cb4\nhighest.alto=C#4\naccidentals=keys\nkeys=D\n"
+       "names=german\nlowest.treble=C3",
+       altoInD, 0},
       {"lowest.treble=D6\nhighest.treble=G3", {}, 1},
-      {"lowest.treble=C3\nhighest.alto=B5", fourLedgerLines, 0},
       {"lowest.treble=B2", {}, 1},   // below the fourth ledger line
       {"highest.treble=E6", {}, 1},  // E#6 would lie beyond the piano
       {"highest.alto=H4", {}, 1},

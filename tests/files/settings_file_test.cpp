@@ -34,10 +34,7 @@ TEST(SettingsFile, AWrongValueKeepsItsDefaultAndASaveReplacesTheFile) {
                                     .practice = practice,
                                     .noteNames = NoteNaming::German,
                                     .redKeyName = true,
-                                    .keyNames = true,
                                     .keyLetters = true,
-                                    .showMissedAnswer = true,
-                                    .countdown = true,
                                     .askBeforeClearing = true,
                                     .switchedOffMidiInputs = names,
                                     .transposition = Transposition::OctaveDown}};
