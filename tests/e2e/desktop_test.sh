@@ -214,9 +214,9 @@ check "closing with the statistics open ends the program and keeps the game" \
 
 # --- A practice game: D major's signature on the alto clef, chosen in the settings file --------
 # The mixed option draws from the alto clef only. At a score of 0 the only note is middle C, on
-# the middle line, which D major makes C sharp: a black key answers it.
+# the middle line, which D major makes C sharp: a black key answers it. The keys bear their names.
 sed -i -e 's/^clefs=.*/clefs=alto/' -e 's/^accidentals=.*/accidentals=keys/' \
-  -e 's/^keys=.*/keys=D/' "$settings"
+  -e 's/^keys=.*/keys=D/' -e 's/^keyNames=.*/keyNames=true/' "$settings"
 "$quavix" 2>>"$session_dir/quavix.err" &
 quavix_pid=$!
 wid=$(wait_for_window Quavix)
@@ -232,6 +232,7 @@ clef_region() {  # the card's clef, 20x30 pixels from its staff's top line
   echo "20x30+$((x + 2))+$((y + 24))"
 }
 check "the practice card shows" test "$(card_box practice)" != none
+check "the white keys bear their names" differs idle practice 792x14+8+488
 treble_clef=$(clef_region "$(card_corner falling2)")
 alto_clef=$(clef_region "$(card_corner practice)")
 check "the alto card's clef is not the treble clef" \
