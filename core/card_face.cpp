@@ -36,8 +36,9 @@ void layOutCard(GameState& state, Controls& controls) {
   card.symbols.clear();
   card.noteShift = 0;
   card.growth = {};
-  for (const int y : ledgerYs(state.staffStep))
+  for (const int y : ledgerYs(state.staffStep)) {
     card.lines.push_back({kLedgerLeft, y, kLedgerRight, y});
+  }
   ++card.revision;
   // Image 1 has its stem down, for notes above the middle line; the middle line keeps the image
   // of the card before.

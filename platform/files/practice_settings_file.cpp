@@ -150,8 +150,9 @@ void addPracticeSettings(const PlayerSettings& settings,
   }
   values.emplace_back(kKeys, joinIniList(keys));
   values.emplace_back(kNames, namingCode(settings.noteNames));
-  for (const auto& [help, key] : kHelps)
+  for (const auto& [help, key] : kHelps) {
     values.emplace_back(key, settings.*help ? "true" : "false");
+  }
 }
 
 }  // namespace quavix
