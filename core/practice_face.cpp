@@ -28,8 +28,16 @@ constexpr int kNoteLeft = 360;  // the note image's usual place
 constexpr int kAccidentalWidth = 135;
 // From the note image's left edge to the card's right edge, when a signature widens the card.
 constexpr int kNoteToRight = 360;
-// A note head reaches a step above and below its own, and keeps two pixels from the edge.
-constexpr int kHeadReach = kStepHeight + 2 * layout::kTwipsPerPixel;
+// How far above and below its line or space a note reaches: its head one step, a sign of its own
+// as far as the music font draws it (a sharp centred on it, a flat with its bowl on it).
+struct Reach {
+  int above, below;
+};
+constexpr Reach kHeadReach = {kStepHeight, kStepHeight};
+constexpr Reach kSharpReach = {125, 125};
+constexpr Reach kFlatReach = {165, 55};
+// Kept clear between the note and the card's edge.
+constexpr int kEdgeMargin = 2 * layout::kTwipsPerPixel;
 
 constexpr int natural(int letter, int octave) { return kLetterCount * octave + letter; }
 constexpr int C = 0, D = 1, E = 2, F = 3, G = 4, A = 5, B = 6;
@@ -64,10 +72,10 @@ int roundUpToPixel(int twips) {
          layout::kTwipsPerPixel;
 }
 
-CardModel::Growth growthFor(int step, int noteLeft) {
+CardModel::Growth growthFor(int step, int noteLeft, Reach reach) {
   return {roundUpToPixel(noteLeft + kNoteToRight - kCardWidth),
-          roundUpToPixel(kHeadReach - stepY(step)),
-          roundUpToPixel(stepY(step) + kHeadReach - kCardHeight)};
+          roundUpToPixel(reach.above + kEdgeMargin - stepY(step)),
+          roundUpToPixel(stepY(step) + reach.below + kEdgeMargin - kCardHeight)};
 }
 
 }  // namespace
@@ -87,17 +95,21 @@ void facePracticeCard(const PracticeCard& card, Controls& controls) {
                             kSignatureLeft + advance * i, heightY(card.clef, place)});
   }
   // A sign before the note only where the signature does not already say it.
+  Reach reach = kHeadReach;
   if (card.note.accidental != keyAccidental(card.keyFifths, card.note.letter)) {
-    face.symbols.push_back({card.note.accidental > 0 ? CardGlyph::Sharp : CardGlyph::Flat, noteLeft,
-                            stepY(card.step)});
+    const bool sharp = card.note.accidental > 0;
+    face.symbols.push_back(
+        {sharp ? CardGlyph::Sharp : CardGlyph::Flat, noteLeft, stepY(card.step)});
     noteLeft += kAccidentalWidth;
+    const Reach sign = sharp ? kSharpReach : kFlatReach;
+    reach = {std::max(reach.above, sign.above), std::max(reach.below, sign.below)};
   }
   face.noteShift = noteLeft - kNoteLeft;
   for (LedgerLine& line : face.lines) {
     line.x1 += face.noteShift;
     line.x2 += face.noteShift;
   }
-  face.growth = growthFor(card.step, noteLeft);
+  face.growth = growthFor(card.step, noteLeft, reach);
   // The staff goes on where the clef picture ends.
   const int staffLeft = hasClefPicture(card.clef) ? kCardWidth : 0;
   if (staffLeft < kCardWidth + face.growth.right) {

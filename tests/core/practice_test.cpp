@@ -150,6 +150,7 @@ TEST(PracticeFace, SignsMakeRoomAndOnlyCardsThatNeedItGrow) {
       {Clef::Treble, 15, 1, "C4", {G::Sharp, 345, 390}, 210, {845}, {}},
       {Clef::Bass, 17, 0, "C#2", {G::Sharp, 360, 930}, 135, {935, 845}, {}},
       {Clef::Alto, -4, 0, "B5", {G::CClef, 45, 570}, 0, {300, 210, 120, 30}, {0, 90, 0}},
+      {Clef::Bass, -4, 0, "C#5", {G::Sharp, 360, -15}, 135, {300, 210, 120, 30}, {0, 180, 0}},
       {Clef::Tenor, 22, 0, "B1", {G::CClef, 45, 480}, 0, {1115, 1025, 935, 845}, {0, 0, 30}},
       {Clef::Treble, 9, 4, "B4", {G::Sharp, 795, 480}, 660, {}, {195, 0, 0}}};
   // clang-format on
