@@ -54,11 +54,19 @@ PracticeDialog::PracticeDialog(Apply apply, QWidget* parent)
     : QDialog(parent), apply_(std::move(apply)) {
   setWindowTitle(tr("练习设置"));
   setModal(false);
-  new QVBoxLayout(this);
-  buildRanges();
-  buildAccidentals();
-  buildNames();
-  buildHelps();
+  auto* page = new QVBoxLayout(this);
+  // Two columns, so that the dialog fits a small screen's height.
+  auto* columns = new QHBoxLayout();
+  auto* left = new QVBoxLayout();
+  auto* right = new QVBoxLayout();
+  columns->addLayout(left);
+  columns->addLayout(right);
+  page->addLayout(columns);
+  buildRanges(left);
+  buildAccidentals(left);
+  buildNames(right);
+  buildHelps(right);
+  right->addStretch();
   layout()->addWidget(new QLabel(tr("谱号、音域和升降号从下一局开始生效。"), this));
   problem_ = new QLabel(this);
   problem_->setStyleSheet("color: #c00000");
@@ -72,7 +80,7 @@ PracticeDialog::PracticeDialog(Apply apply, QWidget* parent)
   connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
-void PracticeDialog::buildRanges() {
+void PracticeDialog::buildRanges(QBoxLayout* column) {
   auto* group = new QGroupBox(tr("音域与谱号"), this);
   auto* grid = new QGridLayout(group);
   grid->addWidget(new QLabel(tr("最低"), group), 0, 1);
@@ -100,16 +108,16 @@ void PracticeDialog::buildRanges() {
     only->addWidget(onlyClef_[i]);
   }
   grid->addLayout(only, kClefKinds + 1, 0, 1, 4);
-  layout()->addWidget(group);
+  column->addWidget(group);
 }
 
-void PracticeDialog::buildAccidentals() {
+void PracticeDialog::buildAccidentals(QBoxLayout* column) {
   auto* group = new QGroupBox(tr("升降号"), this);
-  auto* column = new QVBoxLayout(group);
+  auto* rows = new QVBoxLayout(group);
   const QString names[] = {tr("只有自然音"), tr("音符前的升号和降号"), tr("十五个调号")};
   for (size_t i = 0; i < accidentals_.size(); ++i) {
     accidentals_[i] = new QRadioButton(names[i], group);
-    column->addWidget(accidentals_[i]);
+    rows->addWidget(accidentals_[i]);
   }
   // The signatures' keys in the order of fifths, flats on the first row.
   auto* keys = new QGridLayout();
@@ -118,35 +126,35 @@ void PracticeDialog::buildAccidentals() {
     keys->addWidget(keys_[i], i / 8, i % 8);
     connect(keys_[i], &QCheckBox::toggled, this, &PracticeDialog::check);
   }
-  column->addLayout(keys);
-  layout()->addWidget(group);
+  rows->addLayout(keys);
+  column->addWidget(group);
 }
 
-void PracticeDialog::buildNames() {
+void PracticeDialog::buildNames(QBoxLayout* column) {
   auto* group = new QGroupBox(tr("音名"), this);
-  auto* column = new QVBoxLayout(group);
+  auto* rows = new QVBoxLayout(group);
   const QString names[] = {tr("字母：C D E F G A B"), tr("唱名：Do Re Mi Fa Sol La Si"),
                            tr("德式：C D E F G A H"), tr("简谱：1 2 3 4 5 6 7")};
   for (size_t i = 0; i < namings_.size(); ++i) {
     namings_[i] = new QRadioButton(names[i], group);
-    column->addWidget(namings_[i]);
+    rows->addWidget(namings_[i]);
   }
   redKeyName_ = new QCheckBox(tr("在变红的键上写出音名"), group);
-  column->addWidget(redKeyName_);
-  layout()->addWidget(group);
+  rows->addWidget(redKeyName_);
+  column->addWidget(group);
 }
 
-void PracticeDialog::buildHelps() {
+void PracticeDialog::buildHelps(QBoxLayout* column) {
   auto* group = new QGroupBox(tr("初学者帮助"), this);
-  auto* column = new QVBoxLayout(group);
+  auto* rows = new QVBoxLayout(group);
   const QString names[] = {tr("在琴键上写出音名"), tr("在琴键上写出电脑键盘的字母"),
                            tr("漏掉的音符：答案键变红并读出音名"), tr("测试时在得分后显示剩余时间"),
                            tr("分数清零前先询问")};
   for (size_t i = 0; i < helps_.size(); ++i) {
     helps_[i] = new QCheckBox(names[i], group);
-    column->addWidget(helps_[i]);
+    rows->addWidget(helps_[i]);
   }
-  layout()->addWidget(group);
+  column->addWidget(group);
 }
 
 void PracticeDialog::present(const PlayerSettings& settings) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -32,10 +33,10 @@ class PracticeDialog : public QDialog {
   void writeChoice(PlayerSettings& settings) const;
 
  private:
-  void buildRanges();
-  void buildAccidentals();
-  void buildNames();
-  void buildHelps();
+  void buildRanges(QBoxLayout* column);
+  void buildAccidentals(QBoxLayout* column);
+  void buildNames(QBoxLayout* column);
+  void buildHelps(QBoxLayout* column);
   // OK only for a practice the game can play, with the reason why not.
   void check();
 
