@@ -11,7 +11,7 @@ namespace quavix {
 
 // The [practice] group of the settings file:
 //   clefs=treble,bass: the clefs of the mixed option
-//   onlyClef=none | alto | tenor: one of these alone, whatever the window's clef option
+//   onlyClef=none | alto | tenor: that clef alone, whatever clef option the window shows
 //   lowest.<clef>=G3, highest.<clef>=D6: the range of each clef's cards
 //   accidentals=none | sharps-flats | keys
 //   keys=C,G,D,A,E,B,F#,C#,F,Bb,Eb,Ab,Db,Gb,Cb: the key signatures that keys draws from
