@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "core/fluency.h"
 #include "core/interfaces/picture_files.h"
 #include "core/state.h"
 #include "core/translatable.h"
@@ -88,6 +89,8 @@ struct Controls {
   bool text2Visible = true;
   bool label1Visible = false;
   std::optional<int16_t> label2Score;  // blank until a score is shown
+  // A one-minute run's figures, shown in the score's place until the next game.
+  std::optional<Fluency> runResult;
   CardModel picture1;
   std::array<ImageModel, 2> image1;
   bool timer1Enabled = false;

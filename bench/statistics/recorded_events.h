@@ -13,6 +13,7 @@ struct StepClock : Clock {
   int64_t now = 0;
   int64_t steadyMilliseconds() override { return now += 250; }
   int64_t unixSeconds() override { return 1'700'000'000 + now / 1000; }
+  int64_t utcOffsetSeconds() override { return 3600; }
 };
 
 // Keeps nothing, so that only the recording is measured.
@@ -25,7 +26,7 @@ struct NoStorage : StatisticsStorage {
 inline void recordEvents(GameRecorder& recorder, int count, int cardsPerGame = 20) {
   int events = 0, card = 0;
   while (events < count) {
-    recorder.gameStarted(card % 3 ? PlayMode::Learning : PlayMode::Test, card % 3, 0);
+    recorder.gameStarted(card % 3 ? PlayMode::Learning : PlayMode::Test, card % 3, 0, std::nullopt);
     for (int i = 0; i < cardsPerGame && events < count; ++i, ++card) {
       const int clef = card % 2;
       const int note = 12 * clef + card * 7 % 19;
