@@ -54,6 +54,7 @@ int main(int argc, char** argv) {
       {sound.midi(), sound.sound(), random, pictures, scores, settings, midiInput, statistics});
   quavix::VelmoraWindow window(velmora);
   midiTarget = &window;
+  window.bandMenu()->setDueNotes([&statistics] { return statistics.dueToday(); });
   // Made when first asked for, so that a player who never opens it pays nothing for it.
   quavix::StatisticsWindow* statisticsWindow = nullptr;
   QObject::connect(window.bandMenu(), &quavix::BandMenu::statisticsRequested, &window, [&] {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string_view>
 
+#include "core/fluency.h"
 #include "core/note_naming.h"
 
 namespace quavix {
@@ -15,5 +16,7 @@ QString shownText(std::string_view text);
 QString withMiddleCName(const QString& hint, NoteNaming naming);
 // Label2's caption: the score label translated, directly followed by the score.
 QString shownScoreCaption(std::optional<int16_t> score);
+// A one-minute run's figures in Label2's place: notes a minute and accuracy, or too few answers.
+QString shownRunCaption(const Fluency& run);
 
 }  // namespace quavix

@@ -172,7 +172,10 @@ void VelmoraWindow::mirror() {
     namingShown_ = velmora_.settings().noteNames;
     showTexts();
   }
-  if (changed(&Controls::gameRunning) || changed(&Controls::label2Score)) showCaptions(now);
+  if (changed(&Controls::gameRunning) || changed(&Controls::label2Score) ||
+      changed(&Controls::runResult)) {
+    showCaptions(now);
+  }
   if (changed(&Controls::command4Enabled)) command4_->setEnabled(now.command4Enabled);
   keyboard_->setKeyColours(now);
   keyboard_->setHeldKeys(velmora_.keys());
@@ -214,7 +217,8 @@ void VelmoraWindow::mirror() {
 
 void VelmoraWindow::showCaptions(const Controls& now) {
   command3_->setText(shownText(command3Caption(now)));
-  label2_->setText(shownScoreCaption(now.label2Score));
+  label2_->setText(now.runResult ? shownRunCaption(*now.runResult)
+                                 : shownScoreCaption(now.label2Score));
 }
 
 void VelmoraWindow::showTexts() {
