@@ -37,9 +37,13 @@ int64_t StatisticsRecorder::today() {
 
 void StatisticsRecorder::gameStarted(PlayMode mode, int clefChoice, int16_t score,
                                      std::optional<RunNoteSet> noteSet) {
-  game_ = GameRecord{mode, static_cast<int16_t>(clefChoice), score, score, clock_.unixSeconds(), 0};
-  game_->utcOffsetMinutes = static_cast<int16_t>(clock_.utcOffsetSeconds() / 60);
-  game_->noteSet = noteSet;
+  game_ = GameRecord{.mode = mode,
+                     .clefChoice = static_cast<int16_t>(clefChoice),
+                     .startScore = score,
+                     .endScore = score,
+                     .startedAt = clock_.unixSeconds(),
+                     .utcOffsetMinutes = static_cast<int16_t>(clock_.utcOffsetSeconds() / 60),
+                     .noteSet = noteSet};
   gameRightTimes_.clear();
   gameStartedAt_ = clock_.steadyMilliseconds();
 }

@@ -23,6 +23,31 @@ const char* const kClefNames[] = {
     QUAVIX_TEXT("Velmora", "高音谱号"), QUAVIX_TEXT("Velmora", "低音谱号"),
     QUAVIX_TEXT("Velmora", "中音谱号"), QUAVIX_TEXT("Velmora", "次中音谱号")};
 
+const char* const kGameColumns[] = {
+    QUAVIX_TEXT("Velmora", "开始时间"), QUAVIX_TEXT("Velmora", "模式"),
+    QUAVIX_TEXT("Velmora", "谱号"),     QUAVIX_TEXT("Velmora", "音域"),
+    QUAVIX_TEXT("Velmora", "秒"),       QUAVIX_TEXT("Velmora", "得分增减"),
+    QUAVIX_TEXT("Velmora", "答对"),     QUAVIX_TEXT("Velmora", "答错"),
+    QUAVIX_TEXT("Velmora", "漏掉"),     QUAVIX_TEXT("Velmora", "音/分"),
+    QUAVIX_TEXT("Velmora", "正确率 %"), QUAVIX_TEXT("Velmora", "反应时间中位数 (毫秒)")};
+const char* const kNoteColumns[] = {QUAVIX_TEXT("Velmora", "谱号"),
+                                    QUAVIX_TEXT("Velmora", "音"),
+                                    "MIDI",
+                                    QUAVIX_TEXT("Velmora", "出现"),
+                                    QUAVIX_TEXT("Velmora", "答对"),
+                                    QUAVIX_TEXT("Velmora", "漏掉"),
+                                    QUAVIX_TEXT("Velmora", "按错"),
+                                    QUAVIX_TEXT("Velmora", "正确率 %"),
+                                    QUAVIX_TEXT("Velmora", "反应时间中位数 (毫秒)"),
+                                    QUAVIX_TEXT("Velmora", "复习盒")};
+
+template <size_t N>
+std::vector<std::string> headerOf(const char* const (&columns)[N], const Translate& translate) {
+  std::vector<std::string> header;
+  for (const char* column : columns) header.push_back(translate(column));
+  return header;
+}
+
 std::string decimal(double value, int places) {
   char text[32];
   std::snprintf(text, sizeof text, "%.*f", places, value);
@@ -58,15 +83,7 @@ void addCsvRow(std::string& text, const std::vector<std::string>& row) {
 }  // namespace
 
 Table gameTable(const Statistics& statistics, const Translate& translate) {
-  Table table{
-      {translate(QUAVIX_TEXT("Velmora", "开始时间")), translate(QUAVIX_TEXT("Velmora", "模式")),
-       translate(QUAVIX_TEXT("Velmora", "谱号")), translate(QUAVIX_TEXT("Velmora", "音域")),
-       translate(QUAVIX_TEXT("Velmora", "秒")), translate(QUAVIX_TEXT("Velmora", "得分增减")),
-       translate(QUAVIX_TEXT("Velmora", "答对")), translate(QUAVIX_TEXT("Velmora", "答错")),
-       translate(QUAVIX_TEXT("Velmora", "漏掉")), translate(QUAVIX_TEXT("Velmora", "音/分")),
-       translate(QUAVIX_TEXT("Velmora", "正确率 %")),
-       translate(QUAVIX_TEXT("Velmora", "反应时间中位数 (毫秒)"))},
-      {}};
+  Table table{headerOf(kGameColumns, translate), {}};
   for (const GameRecord& game : statistics.games) {
     const Fluency fluency =
         fluencyOf(game.right, game.wrong, game.missed, game.durationMilliseconds);
@@ -96,14 +113,7 @@ Table noteTable(const Statistics& statistics, NoteNaming naming, const Translate
   }
   for (const auto& [card, figures] : statistics.written) notes[card].first = figures;
   for (const auto& [card, memory] : statistics.memories) notes[card].second = memory;
-  Table table{
-      {translate(QUAVIX_TEXT("Velmora", "谱号")), translate(QUAVIX_TEXT("Velmora", "音")), "MIDI",
-       translate(QUAVIX_TEXT("Velmora", "出现")), translate(QUAVIX_TEXT("Velmora", "答对")),
-       translate(QUAVIX_TEXT("Velmora", "漏掉")), translate(QUAVIX_TEXT("Velmora", "按错")),
-       translate(QUAVIX_TEXT("Velmora", "正确率 %")),
-       translate(QUAVIX_TEXT("Velmora", "反应时间中位数 (毫秒)")),
-       translate(QUAVIX_TEXT("Velmora", "复习盒"))},
-      {}};
+  Table table{headerOf(kNoteColumns, translate), {}};
   for (const auto& [card, entry] : notes) {
     const auto& [figures, memory] = entry;
     std::vector<int64_t> times;

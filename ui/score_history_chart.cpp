@@ -18,8 +18,13 @@ ScoreHistoryChart::ScoreHistoryChart(QWidget* parent) : QChartView(parent) {
 
 QString ScoreHistoryChart::seriesName(PlayMode mode, int clefChoice) {
   const QString clefs[] = {tr("高音谱号"), tr("低音谱号"), tr("混合")};
-  const QString modeName = mode == PlayMode::Test ? tr("测试") : tr("学习");
-  return tr("%1 · %2").arg(modeName, clefs[clefChoice]);
+  const QString modes[] = {tr("学习"), tr("测试"), tr("一分钟测速"), tr("今日复习")};
+  return tr("%1 · %2").arg(modes[static_cast<int>(mode)], clefs[clefChoice]);
+}
+
+bool ScoreHistoryChart::answeredSomething(const GameRecord& game) {
+  // Games of older files have no counts; a score that moved had answers.
+  return game.right + game.wrong + game.missed > 0 || game.endScore != game.startScore;
 }
 
 void ScoreHistoryChart::setGames(const std::vector<GameRecord>& games) {
@@ -29,18 +34,20 @@ void ScoreHistoryChart::setGames(const std::vector<GameRecord>& games) {
     chart->removeAxis(axis);
     delete axis;
   }
-  chart->setTitle(games.empty() ? tr("还没有结束的游戏") : tr("每局结束时的得分"));
-
   std::map<std::pair<PlayMode, int>, QList<QPointF>> lines;
   qint64 first = 0, last = 0;
-  int highest = 10;
+  int highest = 10, lowest = 0;
   for (const GameRecord& game : games) {
+    if (!answeredSomething(game)) continue;
     const qint64 at = game.startedAt * 1000;
-    lines[{game.mode, game.clefChoice}].append(QPointF(static_cast<double>(at), game.endScore));
+    const int gained = game.endScore - game.startScore;
+    lines[{game.mode, game.clefChoice}].append(QPointF(static_cast<double>(at), gained));
     first = first == 0 ? at : std::min(first, at);
     last = std::max(last, at);
-    highest = std::max<int>(highest, game.endScore);
+    highest = std::max(highest, gained);
+    lowest = std::min(lowest, gained);
   }
+  chart->setTitle(lines.empty() ? tr("还没有作答过的游戏") : tr("每局得分增减"));
   if (lines.empty()) return;
   // Smoothing thousands of short segments costs more than it shows.
   setRenderHint(QPainter::Antialiasing, games.size() < 2000);
@@ -51,7 +58,7 @@ void ScoreHistoryChart::setGames(const std::vector<GameRecord>& games) {
   time->setRange(QDateTime::fromMSecsSinceEpoch(first - 60'000),
                  QDateTime::fromMSecsSinceEpoch(last + 60'000));
   auto* score = new QValueAxis;
-  score->setRange(0, highest);
+  score->setRange(lowest, highest);
   score->applyNiceNumbers();
   score->setLabelFormat(QStringLiteral("%d"));
   score->setTitleText(tr("得分"));

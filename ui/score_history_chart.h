@@ -7,7 +7,8 @@
 
 namespace quavix {
 
-// Every finished game's final score over its date, one line per mode and clef choice.
+// The points every game gained (or lost) over its date, one line per mode and clef choice; games
+// in which nothing was answered are left out.
 class ScoreHistoryChart : public QChartView {
   Q_OBJECT
 
@@ -17,6 +18,7 @@ class ScoreHistoryChart : public QChartView {
   void setGames(const std::vector<GameRecord>& games);
   // The name of the line of one mode and clef choice.
   static QString seriesName(PlayMode mode, int clefChoice);
+  static bool answeredSomething(const GameRecord& game);
 };
 
 }  // namespace quavix
