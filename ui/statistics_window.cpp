@@ -80,7 +80,7 @@ StatisticsWindow::StatisticsWindow(StatisticsRecorder& recorder, QWidget* parent
   connect(export_, &QPushButton::clicked, this, &StatisticsWindow::askWhereToExport);
   connect(clear_, &QPushButton::clicked, this, &StatisticsWindow::askToClear);
   recorder_.setListener([this] { refreshSoon(); });
-  resize(sizeHint().expandedTo(QSize(860, 760)));
+  resize(sizeHint().expandedTo(QSize(820, 680)));
 }
 
 StatisticsWindow::~StatisticsWindow() { recorder_.setListener(nullptr); }
