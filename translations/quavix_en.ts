@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>今日复习</source>
-        <translation>Today's review</translation>
+        <translation>Today&apos;s review</translation>
     </message>
     <message>
         <source>高音谱号</source>
@@ -252,7 +252,7 @@
     </message>
     <message>
         <source>今日复习</source>
-        <translation>Today's review</translation>
+        <translation>Today&apos;s review</translation>
     </message>
     <message>
         <source>%1（%2 个音到期）</source>
@@ -460,7 +460,7 @@ median time of recent right answers: %1 s</translation>
     </message>
     <message>
         <source>今日复习：%1 个音到期&#x3000;&#x3000;复习盒 1–5：%2 / %3 / %4 / %5 / %6</source>
-        <translation>Today's review: %1 notes due    Boxes 1–5: %2 / %3 / %4 / %5 / %6</translation>
+        <translation>Today&apos;s review: %1 notes due    Boxes 1–5: %2 / %3 / %4 / %5 / %6</translation>
     </message>
     <message>
         <source>一</source>
@@ -543,7 +543,7 @@ median time of recent right answers: %1 s</translation>
     </message>
     <message>
         <source>今日复习</source>
-        <translation>Today's review</translation>
+        <translation>Today&apos;s review</translation>
     </message>
     <message>
         <source>还没有作答过的游戏</source>
@@ -552,6 +552,16 @@ median time of recent right answers: %1 s</translation>
     <message>
         <source>每局得分增减</source>
         <translation>Points each game gained</translation>
+    </message>
+    <message>
+        <source>%1
+%2 分</source>
+        <translation>%1
+%2 points</translation>
+    </message>
+    <message>
+        <source>，%1 音/分，正确率 %2%</source>
+        <translation>, %1 NPM, %2% right</translation>
     </message>
 </context>
 <context>

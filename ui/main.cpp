@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLabel>
 #include <QPointer>
 #include <cstdio>
 
@@ -90,5 +91,10 @@ int main(int argc, char** argv) {
   // Ways out that bypass the window's close still save the scores, once.
   velmora.Form_Unload();
   if (printTimer1) std::fprintf(stderr, "timer1 %s\n", timer1Ticks.summary().c_str());
+  // What the score display read last, for the desktop test.
+  if (qEnvironmentVariable("QUAVIX_PRINT_SCORE_DISPLAY") == QLatin1String("1")) {
+    const auto* label2 = qobject_cast<QLabel*>(window.controlWidget("Label2"));
+    std::fprintf(stderr, "score-display %s\n", label2->text().toUtf8().constData());
+  }
   return status;
 }

@@ -3,10 +3,14 @@
 #include <QDateTime>
 #include <QDateTimeAxis>
 #include <QLineSeries>
+#include <QToolTip>
 #include <QValueAxis>
 #include <algorithm>
+#include <iterator>
 #include <map>
 #include <utility>
+
+#include "core/fluency.h"
 
 namespace quavix {
 
@@ -34,6 +38,7 @@ void ScoreHistoryChart::setGames(const std::vector<GameRecord>& games) {
     chart->removeAxis(axis);
     delete axis;
   }
+  details_.clear();
   std::map<std::pair<PlayMode, int>, QList<QPointF>> lines;
   qint64 first = 0, last = 0;
   int highest = 10, lowest = 0;
@@ -42,6 +47,7 @@ void ScoreHistoryChart::setGames(const std::vector<GameRecord>& games) {
     const qint64 at = game.startedAt * 1000;
     const int gained = game.endScore - game.startScore;
     lines[{game.mode, game.clefChoice}].append(QPointF(static_cast<double>(at), gained));
+    details_[at] = gameDetails(game);
     first = first == 0 ? at : std::min(first, at);
     last = std::max(last, at);
     highest = std::max(highest, gained);
@@ -72,7 +78,36 @@ void ScoreHistoryChart::setGames(const std::vector<GameRecord>& games) {
     chart->addSeries(series);
     series->attachAxis(time);
     series->attachAxis(score);
+    connect(series, &QLineSeries::hovered, this, &ScoreHistoryChart::showDetails);
   }
+}
+
+QString ScoreHistoryChart::gameDetails(const GameRecord& game) {
+  const Fluency fluency = fluencyOf(game.right, game.wrong, game.missed, game.durationMilliseconds);
+  const int gained = game.endScore - game.startScore;
+  QString text = tr("%1\n%2 分")
+                     .arg(seriesName(game.mode, game.clefChoice),
+                          (gained > 0 ? QStringLiteral("+") : QString()) + QString::number(gained));
+  if (fluency.attempts > 0) {
+    text += tr("，%1 音/分，正确率 %2%")
+                .arg(QString::number(fluency.notesPerMinute, 'f', 1))
+                .arg(qRound(100 * fluency.accuracy));
+  }
+  return text;
+}
+
+// The game nearest the pointer along the time axis.
+void ScoreHistoryChart::showDetails(const QPointF& point, bool entered) {
+  if (!entered || details_.empty()) {
+    QToolTip::hideText();
+    return;
+  }
+  auto after = details_.lower_bound(static_cast<qint64>(point.x()));
+  if (after == details_.end() || (after != details_.begin() &&
+                                  point.x() - std::prev(after)->first < after->first - point.x())) {
+    --after;
+  }
+  QToolTip::showText(QCursor::pos(), after->second, this);
 }
 
 }  // namespace quavix
