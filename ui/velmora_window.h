@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -44,8 +45,8 @@ class VelmoraWindow : public QWidget {
   const QTimer& timer1() const { return timer1_; }
   const QTimer& timer2() const { return timer2_; }
   BandMenu* bandMenu() const { return bandMenu_; }
-  // A message from MIDI input `source`, handed over to this thread.
-  void playMidi(int source, const std::vector<uint8_t>& message);
+  // What an instrument played, handed over to this thread: a MIDI message or a note heard.
+  void play(const std::function<void(Velmora&)>& handler);
 
  signals:
   void firstPainted();

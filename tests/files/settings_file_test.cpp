@@ -38,6 +38,12 @@ TEST(SettingsFile, AWrongValueKeepsItsDefaultAndASaveReplacesTheFile) {
   noEcho.midiEcho = false;
   PlayerSettings eFlat;
   eFlat.transposition = Transposition::EFlat;
+  PlayerSettings named;
+  named.switchedOffMidiInputs = names;
+  PlayerSettings unplugged;
+  unplugged.microphoneDevice = "Monitor of Null Output";
+  PlayerSettings monitor = unplugged;
+  monitor.microphoneOn = true;
   // A list of 2^31 names as Qt serialises it.
   const std::string hugeList = R"(@Variant(\0\0\0\v\x80\0\0\0))";
   const std::pair<std::optional<std::string>, PlayerSettings> cases[] = {
@@ -48,12 +54,14 @@ TEST(SettingsFile, AWrongValueKeepsItsDefaultAndASaveReplacesTheFile) {
       {"[midi]\necho=" + hugeList + "\n[keys]\noctave=" + hugeList + "\n", {}},
       {"[midi]\nswitchedOffInputs="
        R"("a, b", " edge ", @@at, tab\tand\nline, back\\slash \"quoted\", "钢琴=1;", \x1\x37\x66)",
-       {.switchedOffMidiInputs = names}},
+       named},
       {"[keys]\noctave=0\n[midi]\necho=false\n", noEcho},
       {"[keys]\noctave=6\n[midi]\necho=FALSE\n", noEcho},
       {"[keys]\noctave=2.5\n[midi]\necho=false\n", noEcho},
       {"[input]\ntransposition=eb\n", eFlat},
-      {"[input]\ntransposition=Bb\n[midi]\necho=false\n", noEcho}};
+      {"[input]\ntransposition=Bb\n[midi]\necho=false\n", noEcho},
+      {"[microphone]\non=true\ndevice=Monitor of Null Output\n", monitor},
+      {"[microphone]\non=yes\ndevice=Monitor of Null Output\n", unplugged}};
   int round = 0;
   for (const auto& [bytes, expected] : cases) {
     std::filesystem::remove(path);
