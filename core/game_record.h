@@ -24,7 +24,7 @@ struct GameRecord {
   uint32_t missed = 0;
   int64_t medianMilliseconds = 0;     // of the right answers
   int16_t utcOffsetMinutes = 0;       // where it was played, which fixes its calendar day
-  std::optional<RunNoteSet> noteSet;  // a one-minute run's
+  std::optional<RunNoteSet> noteSet{};  // a one-minute run's
   bool operator==(const GameRecord&) const = default;
 };
 

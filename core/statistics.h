@@ -38,7 +38,7 @@ struct Statistics {
   // Practice cards beyond the game's own notes: the alto and tenor clefs, sharps and flats.
   std::map<WrittenNote, NoteFigures> written{};
   std::vector<GameRecord> games;
-  Memories memories;
+  Memories memories{};
   int16_t dailyGoalMinutes = kDefaultGoalMinutes;
   bool operator==(const Statistics&) const = default;
 };
