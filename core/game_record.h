@@ -22,8 +22,8 @@ struct GameRecord {
   uint32_t right = 0;
   uint32_t wrong = 0;
   uint32_t missed = 0;
-  int64_t medianMilliseconds = 0;     // of the right answers
-  int16_t utcOffsetMinutes = 0;       // where it was played, which fixes its calendar day
+  int64_t medianMilliseconds = 0;       // of the right answers
+  int16_t utcOffsetMinutes = 0;         // where it was played, which fixes its calendar day
   std::optional<RunNoteSet> noteSet{};  // a one-minute run's
   bool operator==(const GameRecord&) const = default;
 };
