@@ -130,6 +130,14 @@ Table noteTable(const Statistics& statistics, NoteNaming naming, const Translate
   return table;
 }
 
+std::string notesTablePath(const std::string& gamesPath) {
+  const size_t dot = gamesPath.rfind('.');
+  const size_t slash = gamesPath.rfind('/');
+  const bool extension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+  std::string path = gamesPath;
+  return path.insert(extension ? dot : path.size(), "-notes");
+}
+
 std::string csvText(const Table& table) {
   std::string text = "\xEF\xBB\xBF";
   addCsvRow(text, table.header);

@@ -159,9 +159,7 @@ void StatisticsWindow::askWhereToExport() {
 bool StatisticsWindow::exportTo(const QString& gamesPath) {
   const Translate translate = [](const char* text) { return shownText(text).toStdString(); };
   const Statistics& statistics = recorder_.statistics();
-  QString notesPath = gamesPath;
-  const qsizetype dot = notesPath.lastIndexOf('.');
-  notesPath.insert(dot > notesPath.lastIndexOf('/') ? dot : notesPath.size(), "-notes");
+  const QString notesPath = QString::fromStdString(notesTablePath(gamesPath.toStdString()));
   const std::pair<QString, std::string> files[] = {
       {gamesPath, csvText(gameTable(statistics, translate))},
       {notesPath, csvText(noteTable(statistics, naming_, translate))}};

@@ -13,7 +13,8 @@ namespace {
 std::string same(const char* text) { return text; }
 
 // Fields with commas, quotes, line breaks and Chinese are quoted so that Python's csv module,
-// as spreadsheet programs, reads back exactly what was written, after the byte-order mark.
+// as spreadsheet programs, reads back exactly what was written, after the byte-order mark. The
+// notes' table is named after the games' one, whatever dots its folder has.
 TEST(Csv, QuotesWhatNeedsItAndReadsBackInPython) {
   const Table table{{"模式", "a,b"}, {{"say \"hi\"", "two\nlines"}, {"plain", ""}}};
   const std::string text = csvText(table);
@@ -31,6 +32,8 @@ TEST(Csv, QuotesWhatNeedsItAndReadsBackInPython) {
   while (const size_t n = fread(buffer, 1, sizeof buffer, python)) read.append(buffer, n);
   ASSERT_EQ(pclose(python), 0);
   EXPECT_EQ(read, R"([['模式', 'a,b'], ['say "hi"', 'two\nlines'], ['plain', '']])");
+  EXPECT_EQ(notesTablePath("/a.b/week.csv"), "/a.b/week-notes.csv");
+  EXPECT_EQ(notesTablePath("/a.b/week"), "/a.b/week-notes");
 }
 
 // A run's row: the local time where it was played, its note set, points and fluency.
