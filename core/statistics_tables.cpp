@@ -76,7 +76,10 @@ std::string csvField(const std::string& field) {
 }
 
 void addCsvRow(std::string& text, const std::vector<std::string>& row) {
-  for (size_t i = 0; i < row.size(); ++i) text += (i ? "," : "") + csvField(row[i]);
+  for (size_t i = 0; i < row.size(); ++i) {
+    if (i > 0) text += ',';
+    text += csvField(row[i]);
+  }
   text += "\r\n";
 }
 
