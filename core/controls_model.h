@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "core/fluency.h"
 #include "core/interfaces/picture_files.h"
 #include "core/key_labels.h"
 #include "core/state.h"
@@ -99,6 +100,8 @@ struct Controls {
   std::optional<int16_t> label2Score;  // blank until a score is shown
   // A running test's time left, after the score, when the player asked for it.
   std::optional<int> secondsLeft;
+  // A one-minute run's figures, shown in the score's place until the next game.
+  std::optional<Fluency> runResult;
   CardModel picture1;
   std::array<ImageModel, 2> image1;
   bool timer1Enabled = false;

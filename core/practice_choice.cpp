@@ -67,10 +67,8 @@ std::vector<Clef> chosenClefs(const PracticeSettings& rules, const Controls& con
   return clefs;
 }
 
-}  // namespace
-
-void choosePracticeCard(GameState& state, PracticeGame& practice, const Controls& controls,
-                        RandomSource& random) {
+void drawCard(GameState& state, PracticeGame& practice, const Controls& controls,
+              RandomSource& random) {
   const int16_t score = state.scores[state.scoreSlot];
   const bool takeFirst = score > kFirstCandidateScore || testModeSelected(controls);
   std::vector<Clef> clefs = chosenClefs(practice.rules, controls);
@@ -92,6 +90,21 @@ void choosePracticeCard(GameState& state, PracticeGame& practice, const Controls
     const bool nearEnough = limit >= distanceFromMiddleC(diatonicOnStep(card.clef, card.step));
     const bool weighted = weightTestPasses(practice.weight(), random.next());
     if (takeFirst || (nearEnough && weighted)) break;
+  }
+}
+
+}  // namespace
+
+void choosePracticeCard(GameState& state, PracticeGame& practice, const Controls& controls,
+                        RandomSource& random) {
+  PracticeCard& card = practice.card;
+  if (practice.queued.empty()) {
+    drawCard(state, practice, controls, random);
+  } else {
+    card = practice.queued.back();
+    practice.queued.pop_back();
+    random.reseed();
+    state.noteLeft = static_cast<int16_t>(drawBelow(random, kLeftRange) + kLeftMin);
   }
   state.staffStep = card.step;
   if (isGameStep(card.clef, card.step)) {

@@ -5,12 +5,13 @@
 
 #include "core/mouse_codes.h"
 #include "ui/colours.h"
+#include "ui/control_widgets.h"
 
 namespace quavix {
 
 namespace {
 
-using layout::toPixels;
+using control_widgets::pixelRect;
 
 const QColor kKeyEdge(64, 64, 64);
 constexpr int kNamePixels = 10;
@@ -19,10 +20,6 @@ constexpr int kBlackKeyNamePixels = 8;
 
 bool isKey(const layout::ControlSpec& c) {
   return c.name == layout::kWhiteKeys || c.name == layout::kBlackKeys;
-}
-
-QRect pixelRect(const layout::TwipRect& r) {
-  return QRect(toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height));
 }
 
 int heldIndex(layout::KeyRef key) { return key.black ? kWhiteKeyCount + key.index : key.index; }

@@ -29,4 +29,11 @@ QString shownScoreCaption(std::optional<int16_t> score, std::optional<int> secon
   return caption;
 }
 
+QString shownRunCaption(const Fluency& run) {
+  if (!run.scored()) return QCoreApplication::translate("Velmora", "答题太少");
+  return QCoreApplication::translate("Velmora", "%1 音/分 %2%")
+      .arg(QString::number(run.notesPerMinute, 'f', 1))
+      .arg(qRound(100 * run.accuracy));
+}
+
 }  // namespace quavix

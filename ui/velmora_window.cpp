@@ -182,7 +182,7 @@ void VelmoraWindow::mirror() {
     showTexts();
   }
   if (changed(&Controls::gameRunning) || changed(&Controls::label2Score) ||
-      changed(&Controls::secondsLeft)) {
+      changed(&Controls::secondsLeft) || changed(&Controls::runResult)) {
     showCaptions(now);
   }
   if (changed(&Controls::command4Enabled)) command4_->setEnabled(now.command4Enabled);
@@ -226,7 +226,8 @@ void VelmoraWindow::mirror() {
 
 void VelmoraWindow::showCaptions(const Controls& now) {
   command3_->setText(shownText(command3Caption(now)));
-  label2_->setText(shownScoreCaption(now.label2Score, now.secondsLeft));
+  label2_->setText(now.runResult ? shownRunCaption(*now.runResult)
+                                 : shownScoreCaption(now.label2Score, now.secondsLeft));
 }
 
 void VelmoraWindow::showTexts() {
