@@ -29,15 +29,21 @@ void drawLine(QPainter& p, const LedgerLine& line) {
 
 }  // namespace
 
-CardWidget::CardWidget(Colour background, Colour drawing, QWidget* parent)
-    : QWidget(parent), background_(background), drawing_(drawing) {}
+CardWidget::CardWidget(const QRect& geometry, Colour background, Colour drawing, QWidget* parent)
+    : QWidget(parent), background_(background), drawing_(drawing), ownSize_(geometry.size()) {
+  setGeometry(geometry);
+}
 
 void CardWidget::showCard(const CardModel& card) {
   if (revision_ == card.revision) return;
   revision_ = card.revision;
+  const CardModel::Growth& growth = card.growth;
+  resize(ownSize_ + QSize(layout::toPixels(growth.right),
+                          layout::toPixels(growth.above) + layout::toPixels(growth.below)));
   image_ = QImage(size(), QImage::Format_RGB32);
   image_.fill(toQColor(background_, palette()));
   QPainter p(&image_);
+  p.translate(0, layout::toPixels(growth.above));
   if (card.picture) p.drawImage(0, 0, toQImage(*card.picture));
   const QColor drawing = toQColor(drawing_, palette());
   p.setPen(drawing);

@@ -15,7 +15,8 @@ class CardWidget : public QWidget {
   Q_OBJECT
 
  public:
-  CardWidget(Colour background, Colour drawing, QWidget* parent);
+  // A practice card may grow beyond `geometry`'s size as its model asks.
+  CardWidget(const QRect& geometry, Colour background, Colour drawing, QWidget* parent);
 
   // Draws the card anew when its revision differs from the one drawn.
   void showCard(const CardModel& card);
@@ -27,6 +28,7 @@ class CardWidget : public QWidget {
  private:
   Colour background_;
   Colour drawing_;
+  QSize ownSize_;
   QImage image_;
   std::optional<uint64_t> revision_;
 };

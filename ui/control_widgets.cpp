@@ -27,6 +27,11 @@ void setColours(QWidget* widget, const layout::ControlSpec& spec, QPalette::Colo
 
 }  // namespace
 
+QRect pixelRect(const layout::TwipRect& r) {
+  using layout::toPixels;
+  return QRect(toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height));
+}
+
 QRect pixelGeometry(const layout::ControlSpec& spec) {
   const layout::TwipRect& r = spec.rect;
   return QRect(layout::toPixels(r.left), layout::toPixels(r.top), layout::toPixels(r.width),

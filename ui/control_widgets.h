@@ -13,6 +13,7 @@
 namespace quavix::control_widgets {
 
 QRect pixelGeometry(const layout::ControlSpec& spec);
+QRect pixelRect(const layout::TwipRect& rect);
 // Shows the row's text in the interface's language on its text box, button, option or label.
 void showText(QWidget* widget, const layout::ControlSpec& spec);
 // Text boxes are decorations: the player can neither edit nor select their text.

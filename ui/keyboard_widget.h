@@ -23,7 +23,7 @@ class KeyboardWidget : public QWidget {
  public:
   explicit KeyboardWidget(QWidget* parent);
 
-  // Repaints only when a key's colour changed.
+  // Repaints only when a key's colour or label changed.
   void setKeyColours(const Controls& controls);
   // Held keys are drawn pressed, whoever holds them.
   void setHeldKeys(const KeyRouter& keys);
@@ -46,7 +46,8 @@ class KeyboardWidget : public QWidget {
   };
 
   void paintKey(QPainter& painter, const PaintedKey& key) const;
-  void paintAnswerName(QPainter& p, const QRect& key) const;
+  void paintLabel(QPainter& p, const QRect& key, const KeyLabel& label, bool red, const QColor& ink,
+                  int namePixels) const;
   QPoint toWindowTwips(QPointF local) const;
   QPoint twipsInKey(layout::KeyRef key, QPointF local) const;
 
@@ -54,6 +55,7 @@ class KeyboardWidget : public QWidget {
   std::array<Colour, kWhiteKeyCount> whiteColours_{};
   std::array<Colour, kBlackKeyCount> blackColours_{};
   QString answerName_;
+  KeyLabels labels_;
   std::array<bool, kWhiteKeyCount + kBlackKeyCount> held_{};
   std::optional<layout::KeyRef> mouseKey_;
 };
