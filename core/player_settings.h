@@ -36,12 +36,12 @@ struct PlayerSettings {
   // clearing the scores asks first.
   bool askBeforeClearing = false;
   // MIDI sources, by name, that the game does not listen to.
-  std::vector<std::string> switchedOffMidiInputs;
+  std::vector<std::string> switchedOffMidiInputs{};
   // Of the instrument played into a MIDI input or the microphone.
   Transposition transposition = Transposition::Concert;
   // Notes heard through the microphone answer the cards; the tune pauses meanwhile.
   bool microphoneOn = false;
-  std::string microphoneDevice;  // "" for the system's default
+  std::string microphoneDevice{};  // "" for the system's default
 
   bool operator==(const PlayerSettings&) const = default;
 };

@@ -69,7 +69,7 @@ struct PracticeSettings {
   // The clefs that the mixed option draws from, indexed by Clef.
   std::array<bool, kClefKinds> mixedClefs = {true, true, false, false};
   // Alto or tenor alone, whichever clef option the window shows; none leaves the choice to it.
-  std::optional<Clef> onlyClef;
+  std::optional<Clef> onlyClef{};
   Accidentals accidentals = Accidentals::None;
   // The key signatures that Keys draws from, indexed by fifths - kFewestFifths.
   std::array<bool, kKeySignatureCount> keys = allKeys();
