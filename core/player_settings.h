@@ -9,6 +9,7 @@
 #include "core/note_naming.h"
 #include "core/practice_settings.h"
 #include "core/transposition.h"
+#include "core/window_scale.h"
 
 namespace quavix {
 
@@ -30,6 +31,8 @@ struct PlayerSettings {
   std::vector<std::string> switchedOffMidiInputs;
   // Of the instrument played into a MIDI input or the microphone.
   Transposition transposition = Transposition::Concert;
+  // Percent of the layout's size, or layout::kFitScreen.
+  int windowScale = layout::kNormalScale;
 
   bool operator==(const PlayerSettings&) const = default;
 };

@@ -34,11 +34,14 @@ class BandMenu : public QMenu {
   void addInstrumentEntries();
   // What the instrument played into a MIDI input or the microphone sounds against its part.
   void addTranspositions();
+  // The window's sizes, in a submenu of their own.
+  void addSizes();
   void change(const std::function<void(PlayerSettings&)>& edit);
 
   Velmora& velmora_;
   Run run_;
   PracticeDialog* practice_ = nullptr;
+  QMenu* sizes_;
 };
 
 }  // namespace quavix

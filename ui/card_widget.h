@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/controls_model.h"
+#include "core/window_scale.h"
 
 namespace quavix {
 
@@ -19,16 +20,23 @@ class CardWidget : public QWidget {
 
   // Draws the card anew when its revision differs from the one drawn.
   void showCard(const CardModel& card);
+  // Draws the card anew at `percent` of the layout's size, for the widget's size of the moment.
+  void setScale(int percent);
+  // In device pixels, at the scale and the screen's pixel ratio.
   const QImage& image() const { return image_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void draw();
+
   Colour background_;
   Colour drawing_;
   QImage image_;
+  CardModel card_;
   std::optional<uint64_t> revision_;
+  int percent_ = layout::kNormalScale;
 };
 
 }  // namespace quavix

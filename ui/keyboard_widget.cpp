@@ -10,16 +10,15 @@ namespace quavix {
 
 namespace {
 
-using layout::toPixels;
-
 const QColor kKeyEdge(64, 64, 64);
 
 bool isKey(const layout::ControlSpec& c) {
   return c.name == layout::kWhiteKeys || c.name == layout::kBlackKeys;
 }
 
-QRect pixelRect(const layout::TwipRect& r) {
-  return QRect(toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height));
+QRect pixelRect(const layout::TwipRect& twips, int percent) {
+  const layout::PixelRect r = layout::toPixels(twips, percent);
+  return QRect(r.left, r.top, r.width, r.height);
 }
 
 int heldIndex(layout::KeyRef key) { return key.black ? kWhiteKeyCount + key.index : key.index; }
@@ -51,27 +50,35 @@ int shiftCode(Qt::KeyboardModifiers modifiers) {
 
 KeyboardWidget::KeyboardWidget(QWidget* parent) : QWidget(parent) {
   whiteColours_.fill(kWhite);
-  const layout::TwipRect first = layout::whiteKeyRect(0);
-  const layout::TwipRect last = layout::whiteKeyRect(kWhiteKeyCount - 1);
-  const QRect area = pixelRect({first.left, first.top, last.right() - first.left, last.height});
-  setGeometry(area);
   // A click takes the keyboard away from the buttons, so that the computer keys play.
   setFocusPolicy(Qt::ClickFocus);
+  setScale(layout::kNormalScale);
+}
+
+void KeyboardWidget::setScale(int percent) {
+  percent_ = percent;
+  const layout::TwipRect first = layout::whiteKeyRect(0);
+  const layout::TwipRect last = layout::whiteKeyRect(kWhiteKeyCount - 1);
+  const QRect area =
+      pixelRect({first.left, first.top, last.right() - first.left, last.height}, percent);
+  setGeometry(area);
 
   // Each key loses what the window's other controls above it cover: Command1(0)'s top edge
   // lies under the black band, the others' over it.
+  paintOrder_.clear();
   const auto table = layout::controlTable();
   for (auto it = table.rbegin(); it != table.rend(); ++it) {
     if (!isKey(*it)) continue;
-    const QRect rect = pixelRect(it->rect).translated(-area.topLeft());
+    const QRect rect = pixelRect(it->rect, percent).translated(-area.topLeft());
     QRegion visible(rect);
     for (auto above = table.begin(); above != it.base() - 1; ++above) {
       if (above->container.empty() && !isKey(*above)) {
-        visible -= pixelRect(above->rect).translated(-area.topLeft());
+        visible -= pixelRect(above->rect, percent).translated(-area.topLeft());
       }
     }
     paintOrder_.push_back({{it->name == layout::kBlackKeys, it->index}, rect, visible});
   }
+  update();
 }
 
 void KeyboardWidget::setKeyColours(const Controls& controls) {
@@ -117,14 +124,14 @@ void KeyboardWidget::paintKey(QPainter& p, const PaintedKey& painted) const {
       p.fillRect(r, held ? face.darker(115) : face);
     }
     // A lighter front edge, as the key's top face ends.
-    p.fillRect(r.x() + 2, r.bottom() - 5, r.width() - 4, 4, QColor(45, 45, 45));
-    if (colour == kRed) paintAnswerName(p, r.adjusted(0, 0, 0, -6));
+    p.fillRect(r.x() + px(2), r.bottom() - px(5), r.width() - px(4), px(4), QColor(45, 45, 45));
+    if (colour == kRed) paintAnswerName(p, r.adjusted(0, 0, 0, -px(6)));
     return;
   }
   const Colour colour = whiteColours_[painted.key.index];
   QColor face = toQColor(colour, palette());
   p.fillRect(r, held ? face.darker(115) : face);
-  p.setPen(kKeyEdge);
+  p.setPen(QPen(kKeyEdge, px(1)));
   p.drawLine(r.topLeft(), r.bottomLeft());
   p.drawLine(r.bottomLeft(), r.bottomRight());
   if (painted.key.index == kWhiteKeyCount - 1) p.drawLine(r.topRight(), r.bottomRight());
@@ -135,20 +142,19 @@ void KeyboardWidget::paintKey(QPainter& p, const PaintedKey& painted) const {
 void KeyboardWidget::paintAnswerName(QPainter& p, const QRect& key) const {
   if (answerName_.isEmpty()) return;
   QFont font = p.font();
-  font.setPixelSize(10);
+  font.setPixelSize(px(10));
   p.setFont(font);
   p.setPen(Qt::white);
-  p.drawText(key.adjusted(0, 0, 0, -4), Qt::AlignHCenter | Qt::AlignBottom, answerName_);
+  p.drawText(key.adjusted(0, 0, 0, -px(4)), Qt::AlignHCenter | Qt::AlignBottom, answerName_);
 }
 
-QPoint KeyboardWidget::toWindowTwips(QPointF local) const {
-  const QPoint windowPixel = local.toPoint() + pos();
-  return windowPixel * layout::kTwipsPerPixel;
-}
+QPoint KeyboardWidget::toWindowPixel(QPointF local) const { return local.toPoint() + pos(); }
 
 QPoint KeyboardWidget::twipsInKey(layout::KeyRef key, QPointF local) const {
   const layout::TwipRect r = keyRect(key);
-  return toWindowTwips(local) - QPoint(r.left, r.top);
+  const QPoint at = toWindowPixel(local);
+  return QPoint(layout::toTwips(at.x(), percent_), layout::toTwips(at.y(), percent_)) -
+         QPoint(r.left, r.top);
 }
 
 void KeyboardWidget::mousePressEvent(QMouseEvent* event) {
@@ -156,8 +162,8 @@ void KeyboardWidget::mousePressEvent(QMouseEvent* event) {
   if (button == 0) return;
   std::optional<layout::KeyRef> key = mouseKey_;
   if (!key) {
-    const QPoint at = toWindowTwips(event->position());
-    key = layout::keyAt(at.x(), at.y());
+    const QPoint at = toWindowPixel(event->position());
+    key = layout::keyAt(at.x(), at.y(), percent_);
     if (!key) return;
   }
   const QPoint inKey = twipsInKey(*key, event->position());

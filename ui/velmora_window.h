@@ -13,6 +13,7 @@
 
 #include "core/controls_model.h"
 #include "core/velmora.h"
+#include "core/window_scale.h"
 #include "ui/interface_language.h"
 
 class QLabel;
@@ -24,6 +25,7 @@ class BandMenu;
 class CardWidget;
 class ColourButton;
 class KeyboardWidget;
+class NoteImage;
 class OptionBox;
 
 // The Qt window of Velmora: builds the widgets from the layout, forwards their events to the
@@ -44,6 +46,8 @@ class VelmoraWindow : public QWidget {
   const QTimer& timer1() const { return timer1_; }
   const QTimer& timer2() const { return timer2_; }
   BandMenu* bandMenu() const { return bandMenu_; }
+  // Percent of the layout's size the window is drawn at.
+  int scale() const { return scale_; }
   // A message from MIDI input `source`, handed over to this thread.
   void playMidi(int source, const std::vector<uint8_t>& message);
 
@@ -67,6 +71,10 @@ class VelmoraWindow : public QWidget {
   void showTexts();
   void showCaptions(const Controls& now);
   void stackControls();
+  // Lays the window out anew at the size the settings ask for.
+  void applyScale();
+  int fitScreenScale() const;
+  void placeCard(const Controls& now, const Controls* before);
   void connectHandlers();
   void keyEvent(bool down, layout::KeyRef key, int button, int shift, int x, int y);
   // Runs a handler of the model, unless the window has unloaded, and shows what it changed.
@@ -93,13 +101,15 @@ class VelmoraWindow : public QWidget {
   QLabel* label2_ = nullptr;
   KeyboardWidget* keyboard_ = nullptr;
   CardWidget* card_ = nullptr;
-  std::array<QLabel*, 2> image1_{};
+  std::array<NoteImage*, 2> image1_{};
   QTimer timer1_;
   QTimer timer2_;
   QTimer midiLookout_;
   std::optional<Controls> shown_;
   InterfaceLanguage language_;
   NoteNaming namingShown_ = NoteNaming::Letters;
+  std::optional<int> scaleShown_;  // as the settings give it, fitting the screen or not
+  int scale_ = layout::kNormalScale;
   bool painted_ = false;
 };
 

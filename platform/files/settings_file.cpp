@@ -28,6 +28,8 @@ constexpr char kMidiEcho[] = "midi/echo";
 constexpr char kSwitchedOffMidiInputs[] = "midi/switchedOffInputs";
 constexpr char kComputerKeyOctave[] = "keys/octave";
 constexpr char kTransposition[] = "input/transposition";
+constexpr char kWindowScale[] = "window/scale";
+constexpr char kFitScreen[] = "fit";
 // Far above what the settings take; keeps a stray huge file from being read whole.
 constexpr std::uint64_t kMaxSettingsBytes = 1024 * 1024;
 
@@ -56,6 +58,10 @@ PlayerSettings SettingsFile::loadSettings() {
                                             settings.computerKeyOctave);
   settings.transposition = file.readCode(kTransposition, transpositions(),
                                          &TranspositionInfo::transposition, settings.transposition);
+  settings.windowScale = file.text(kWindowScale) == kFitScreen
+                             ? layout::kFitScreen
+                             : file.readInt(kWindowScale, layout::kSmallestScale,
+                                            layout::kLargestScale, settings.windowScale);
   readPracticeSettings(file, settings);
   return settings;
 }
@@ -69,6 +75,9 @@ void SettingsFile::saveSettings(const PlayerSettings& settings) {
       {kSwitchedOffMidiInputs, joinIniList(settings.switchedOffMidiInputs)},
       {kComputerKeyOctave, std::to_string(settings.computerKeyOctave)},
       {kTransposition, std::string(transpositionInfo(settings.transposition).code)},
+      {kWindowScale, settings.windowScale == layout::kFitScreen
+                         ? kFitScreen
+                         : std::to_string(settings.windowScale)},
   };
   addPracticeSettings(settings, values);
   const std::string text = formatIni(values);

@@ -33,7 +33,8 @@ TEST(SettingsFile, AWrongValueKeepsItsDefaultAndASaveReplacesTheFile) {
                                     .noteNames = NoteNaming::German,
                                     .redKeyName = true,
                                     .switchedOffMidiInputs = names,
-                                    .transposition = Transposition::OctaveDown}};
+                                    .transposition = Transposition::OctaveDown,
+                                    .windowScale = layout::kFitScreen}};
   PlayerSettings noEcho;
   noEcho.midiEcho = false;
   PlayerSettings eFlat;
@@ -53,7 +54,11 @@ TEST(SettingsFile, AWrongValueKeepsItsDefaultAndASaveReplacesTheFile) {
       {"[keys]\noctave=6\n[midi]\necho=FALSE\n", noEcho},
       {"[keys]\noctave=2.5\n[midi]\necho=false\n", noEcho},
       {"[input]\ntransposition=eb\n", eFlat},
-      {"[input]\ntransposition=Bb\n[midi]\necho=false\n", noEcho}};
+      {"[input]\ntransposition=Bb\n[midi]\necho=false\n", noEcho},
+      {"[window]\nscale=301\n[midi]\necho=false\n", noEcho},
+      {"[window]\nscale=Fit\n[midi]\necho=false\n", noEcho},
+      {"[window]\nscale=fit\n", {.windowScale = layout::kFitScreen}},
+      {"[window]\nscale=125\n", {.windowScale = 125}}};
   int round = 0;
   for (const auto& [bytes, expected] : cases) {
     std::filesystem::remove(path);
