@@ -17,8 +17,8 @@ void BandMenu::rebuild() {
   addInstrumentEntries();
   addPracticeEntry();
   addTranspositions();
-  addStatisticsEntry();
   addSizes();
+  addStatisticsEntry();
   addLanguages();
 }
 
@@ -117,6 +117,7 @@ void BandMenu::addTranspositions() {
 void BandMenu::addSizes() {
   sizes_->clear();
   sizes_->setTitle(tr("大小"));
+  addSeparator();
   addMenu(sizes_);
   QActionGroup* group = nullptr;
   const auto add = [&](const QString& text, int scale) {

@@ -251,6 +251,36 @@ check "C sharp is answered by its black key" answered_by 416 440
 "$closer" "$wid"
 wait_for_exit "$quavix_pid" 10
 
+# --- Twice the size, as chosen in the settings file ---------------------------------------------
+sed -i -e 's/^scale=.*/scale=200/' -e 's/^accidentals=.*/accidentals=none/' "$settings"
+"$quavix" 2>>"$session_dir/quavix.err" &
+quavix_pid=$!
+wid=$(wait_for_window Quavix)
+sleep 1
+click_at 128 704           # 游戏开始, at twice its place
+sleep 3; shot scale200
+check "at 200 % the window is twice as large" \
+  test "$(identify -format %wx%h "$session_dir/scale200.png")" = 1624x1044
+box200=$(convert "$session_dir/scale200.png" -crop 1624x636+0+0 +repage -fill black +opaque white \
+  -format '%@' info:)
+echo "  card $box200"
+staff_runs() {  # lengths of the black runs down column X of the card in SHOT; "grey" if any grey
+  local x y h
+  read -r x y h < <(awk -v b="$2" 'BEGIN{split(b, a, /[x+]/); print a[3] + 140, a[4], a[2]}')
+  convert "$session_dir/$1.png" -crop "1x$h+$x+$y" +repage -depth 8 txt:- | awk -F'[()]' '
+    NR > 1 { if ($2 == "255,255,255") { if (run) printf "%d ", run; run = 0 }
+             else if ($2 == "0,0,0") run++; else grey = 1 }
+    END { if (run) printf "%d ", run; if (grey) printf "grey" }'
+}
+runs=$(staff_runs scale200 "$box200")
+echo "  black runs down the card: $runs"
+check "at 200 % a falling card's staff lines are solid rows two pixels thick" \
+  test "$(echo $runs)" = "2 2 2 2 2"
+[ -z "${QUAVIX_SCREENSHOT_DIR:-}" ] ||
+  cp "$session_dir/scale200.png" "$QUAVIX_SCREENSHOT_DIR/screenshot-200.png"
+"$closer" "$wid"
+wait_for_exit "$quavix_pid" 10
+
 if [ -s "$session_dir/quavix.err" ]; then echo "--- stderr of the game:"; cat "$session_dir/quavix.err"; fi
 echo "e2e: $failures failed"
 [ "$failures" -eq 0 ]
