@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <iostream>
 
@@ -273,6 +274,17 @@ void VelmoraWindow::paintEvent(QPaintEvent*) {
   if (painted_) return;
   painted_ = true;
   emit firstPainted();
+}
+
+void VelmoraWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  connect(windowHandle(), &QWindow::screenChanged, this, &VelmoraWindow::refit,
+          Qt::UniqueConnection);
+  QTimer::singleShot(0, this, &VelmoraWindow::refit);
+}
+
+void VelmoraWindow::refit() {
+  if (velmora_.settings().windowScale == layout::kFitScreen) applyScale();
 }
 
 void VelmoraWindow::contextMenuEvent(QContextMenuEvent* event) {

@@ -56,6 +56,8 @@ class VelmoraWindow : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // A window that fits the screen fits it again once its frame is known, and on a new screen.
+  void showEvent(QShowEvent* event) override;
   // Closing runs the unload and is never refused.
   void closeEvent(QCloseEvent* event) override;
   // The band's menu: a right click on the band, or the Menu key anywhere in the window.
@@ -74,6 +76,7 @@ class VelmoraWindow : public QWidget {
   // Lays the window out anew at the size the settings ask for.
   void applyScale();
   int fitScreenScale() const;
+  void refit();
   void placeCard(const Controls& now, const Controls* before);
   void connectHandlers();
   void keyEvent(bool down, layout::KeyRef key, int button, int shift, int x, int y);

@@ -39,6 +39,9 @@ TEST(SettingsFile, AWrongValueKeepsItsDefaultAndASaveReplacesTheFile) {
   noEcho.midiEcho = false;
   PlayerSettings eFlat;
   eFlat.transposition = Transposition::EFlat;
+  PlayerSettings fit, large;
+  fit.windowScale = layout::kFitScreen;
+  large.windowScale = 125;
   // A list of 2^31 names as Qt serialises it.
   const std::string hugeList = R"(@Variant(\0\0\0\v\x80\0\0\0))";
   const std::pair<std::optional<std::string>, PlayerSettings> cases[] = {
@@ -57,8 +60,8 @@ TEST(SettingsFile, AWrongValueKeepsItsDefaultAndASaveReplacesTheFile) {
       {"[input]\ntransposition=Bb\n[midi]\necho=false\n", noEcho},
       {"[window]\nscale=301\n[midi]\necho=false\n", noEcho},
       {"[window]\nscale=Fit\n[midi]\necho=false\n", noEcho},
-      {"[window]\nscale=fit\n", {.windowScale = layout::kFitScreen}},
-      {"[window]\nscale=125\n", {.windowScale = 125}}};
+      {"[window]\nscale=fit\n", fit},
+      {"[window]\nscale=125\n", large}};
   int round = 0;
   for (const auto& [bytes, expected] : cases) {
     std::filesystem::remove(path);

@@ -117,7 +117,9 @@ class VelmoraWindowTest : public WindowTest {
   // pixel ratio 2 (the test runs again under QT_SCALE_FACTOR=2).
   void theWindowScalesAndStaysSharp() {
     for (int percent : {200, 150, 100}) {
-      open({.windowScale = percent});
+      PlayerSettings sized;
+      sized.windowScale = percent;
+      open(sized);
       const qreal perTwip = percent / 1500.0;
       QCOMPARE(window().size(), QSize(std::lround(12180 * perTwip), std::lround(7830 * perTwip)));
       for (const char* name : {"Text1", "Command3", "Frame2", "Picture2"}) {
