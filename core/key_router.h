@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -9,12 +10,13 @@
 
 namespace quavix {
 
-// Who holds a key: a mouse button (see mouseSource), the computer's keys, or a MIDI input by
-// its number (>= 1).
+// Who holds a key: a mouse button (see mouseSource), the computer's keys, the microphone, or a
+// MIDI input by its number (>= 1, counted up from there).
 constexpr int kComputerKeys = 0;
+constexpr int kMicrophone = std::numeric_limits<int>::max();
 constexpr int mouseSource(int button) { return -1 - button; }
 constexpr bool isMouseSource(int source) { return source < 0; }
-constexpr bool isMidiSource(int source) { return source > kComputerKeys; }
+constexpr bool isMidiSource(int source) { return source > kComputerKeys && source != kMicrophone; }
 
 // What a key's handler does for one press or release: nothing, or run with or without its
 // MIDI message.

@@ -31,6 +31,9 @@ struct PlayerSettings {
   std::vector<std::string> switchedOffMidiInputs;
   // Of the instrument played into a MIDI input or the microphone.
   Transposition transposition = Transposition::Concert;
+  // Notes heard through the microphone answer the cards; the tune pauses meanwhile.
+  bool microphoneOn = false;
+  std::string microphoneDevice;  // "" for the system's default
   // Percent of the layout's size, or layout::kFitScreen.
   int windowScale = layout::kNormalScale;
 

@@ -45,8 +45,11 @@ void Velmora::Form_Load() {
   services_.midi.midiOutOpen(&midiOutHandle_, 0);
   controls_.timer1Enabled = false;
   // Without music or samples the game still plays; the MIDI device stays open as it is.
-  services_.sound.setMusicOn(settings_.backgroundMusic);
+  musicOn_ = settings_.backgroundMusic && !settings_.microphoneOn;
+  services_.sound.setMusicOn(musicOn_);
   services_.sound.setUpAudio();
+  // After the sound's start-up, which the capture's shares a system with.
+  listenToMicrophone();
   fillKeyTables(state_);
   refreshMidiInputs();
   services_.recorder.opened();
@@ -55,6 +58,7 @@ void Velmora::Form_Load() {
 void Velmora::Form_Unload() {
   if (unloaded_) return;
   unloaded_ = true;
+  if (microphoneListening_) services_.microphone.listen(std::nullopt);
   services_.midi.midiOutClose(midiOutHandle_);
   services_.scores.saveScores(state_);
   recordGameEnd();
@@ -167,24 +171,59 @@ void Velmora::recordAnswer(Judgement judgement, int pressedPitch) {
 void Velmora::changeSettings(const PlayerSettings& settings) {
   if (settings == settings_) return;
   const bool inputsChanged = settings.switchedOffMidiInputs != settings_.switchedOffMidiInputs;
-  if (settings.backgroundMusic != settings_.backgroundMusic) {
-    services_.sound.setMusicOn(settings.backgroundMusic);
-  }
+  const bool microphoneChanged = settings.microphoneOn != settings_.microphoneOn ||
+                                 settings.microphoneDevice != settings_.microphoneDevice;
   if (settings.language != settings_.language) {
     services_.sound.setNoteNameLanguage(settings.language);
   }
   // A note-off would no longer find the key its note-on pressed.
   if (settings.transposition != settings_.transposition) {
     for (const int source : listenedSources_) letGo(source);
+    letGo(kMicrophone);
   }
   settings_ = settings;
   services_.settings.saveSettings(settings_);
   if (inputsChanged) refreshMidiInputs();
+  if (microphoneChanged) listenToMicrophone();
+  followMusic();
+}
+
+void Velmora::followMusic() {
+  // A tune even lowered has pitches the microphone would hear.
+  const bool on = settings_.backgroundMusic && !microphoneListening_;
+  if (on != musicOn_) services_.sound.setMusicOn(on);
+  musicOn_ = on;
+}
+
+void Velmora::listenToMicrophone() {
+  letGo(kMicrophone);
+  const bool wasListening = microphoneListening_;
+  microphoneProblem_.clear();
+  if (settings_.microphoneOn) {
+    microphoneProblem_ = services_.microphone.listen(settings_.microphoneDevice);
+    if (!microphoneProblem_.empty()) std::cerr << "quavix: " << microphoneProblem_ << '\n';
+  } else if (wasListening) {
+    services_.microphone.listen(std::nullopt);
+  }
+  microphoneListening_ = settings_.microphoneOn && microphoneProblem_.empty();
+  followMusic();
+}
+
+void Velmora::microphoneNote(std::optional<int> note) {
+  // A note queued before the microphone stopped comes too late to hold a key.
+  if (!microphoneListening_) return;
+  letGo(kMicrophone);
+  if (!note) return;
+  if (const auto key = keyForNote(writtenNote(settings_.transposition, *note))) {
+    keyDown(kMicrophone, *key);
+  }
 }
 
 // The note-on goes out before the press is judged.
 void Velmora::keyDown(int source, layout::KeyRef key) {
-  const KeyAction action = keys_.press(source, key, !isMidiSource(source) || settings_.midiEcho);
+  // The microphone's note sounds in the room already; the synthesiser would answer itself.
+  const bool sounds = source != kMicrophone && (!isMidiSource(source) || settings_.midiEcho);
+  const KeyAction action = keys_.press(source, key, sounds);
   if (!action.run) return;
   if (action.sound)
     services_.midi.midiOutShortMsg(midiOutHandle_, noteOnWord(keyOffset(state_, key)));

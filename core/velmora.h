@@ -7,6 +7,7 @@
 
 #include "core/controls_model.h"
 #include "core/interfaces/game_recorder.h"
+#include "core/interfaces/microphone.h"
 #include "core/interfaces/midi_input.h"
 #include "core/interfaces/midi_output.h"
 #include "core/interfaces/picture_files.h"
@@ -34,6 +35,7 @@ struct VelmoraServices {
   SettingsStore& settings;
   MidiInput& midiInput;
   GameRecorder& recorder;
+  Microphone& microphone;
 };
 
 // The main window without its widgets: the game record, the controls' run-time properties and
@@ -67,6 +69,11 @@ class Velmora {
   // Looks for MIDI inputs that came or went; a source that goes lets go of its keys.
   void refreshMidiInputs();
   std::vector<MidiSource> midiSources() const { return services_.midiInput.sources(); }
+  // The note the microphone hears from now on (a sounding pitch), or none; never sounded.
+  void microphoneNote(std::optional<int> note);
+  std::vector<std::string> microphoneDevices() const { return services_.microphone.devices(); }
+  // Why the microphone the player switched on does not listen; empty while it does.
+  const std::string& microphoneProblem() const { return microphoneProblem_; }
   // A computer key by the lower-case character it types on a US layout, wherever the player's
   // layout puts it, auto-repeats left out. True when it plays a key or shifts the octave.
   bool computerKeyDown(char key);
@@ -99,11 +106,17 @@ class Velmora {
   void keyUp(int source, layout::KeyRef key);
   void keyUp(layout::KeyRef key, bool sound);
   void letGo(int source);
+  // Follows the settings: listens or stops, and pauses the tune while listening.
+  void listenToMicrophone();
+  void followMusic();
 
   uint32_t midiOutHandle_ = 0;
   bool unloaded_ = false;
   KeyRouter keys_;
   std::vector<int> listenedSources_;
+  bool microphoneListening_ = false;
+  bool musicOn_ = true;  // as last told to the sound
+  std::string microphoneProblem_;
   // Held computer keys and the notes they pressed; 0 for the octave keys.
   std::vector<std::pair<char, int>> computerKeysDown_;
 };

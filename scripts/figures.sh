@@ -186,3 +186,29 @@ echo "MIDI-in to sound: median $mmedian ms, worst $mworst ms of $notes notes fro
   "written into a JACK port (target: within 2 ms of press to sound: median" \
   "$(verdict "$mmedian - $smedian" '<=' 2), worst $(verdict "$mworst - $sworst" '<=' 2))," \
   "with its $mbuffer ms buffer"
+
+# --- the microphone -------------------------------------------------------------------------------
+# The listener's delay over the test table of rendered instruments in a room's noise, from where
+# each note rises above the noise to its press, plus the one capture block (256 frames at
+# 44.1 kHz) that SDL fills before the listener sees it.
+read -r lmedian lworst < <("$build/tests/microphone/microphone_tests" \
+  --gtest_filter='*RoomsNoise' | sed -n 's/^microphone-latency-ms median \([0-9.]*\) worst \([0-9.]*\).*/\1 \2/p')
+lmedian=$(awk "BEGIN{print $lmedian + 5.8}") lworst=$(awk "BEGIN{print $lworst + 5.8}")
+echo "microphone, note onset to press: median $lmedian ms (target 60 ms:" \
+  "$(verdict "$lmedian" '<' 60)), worst $lworst ms (target 120 ms: $(verdict "$lworst" '<' 120))"
+# Listening against not listening, the tune off in both (listening pauses it): the sink's monitor
+# is the system's default recording device.
+pactl set-default-source null.monitor
+mic_cpu() {  # mic_cpu true|false -> the process's share of a core
+  mkdir -p "$session_dir/mic-config/quavix"
+  printf '[sound]\nbackgroundMusic=false\n[microphone]\non=%s\n' "$1" \
+    >"$session_dir/mic-config/quavix/settings.ini"
+  XDG_CONFIG_HOME=$session_dir/mic-config start_quavix "$small_font"
+  sleep 2
+  for run in $(seq "$cpu_windows"); do cpu_figures "$pid" 10; done | median_row | cut -d' ' -f1
+  stop_quavix
+}
+quiet=$(mic_cpu false) listening=$(mic_cpu true)
+extra=$(awk "BEGIN{print $listening - $quiet}")
+echo "CPU of one core while listening to the microphone: $listening % against $quiet % without" \
+  "it, $extra % more (target 2 %: $(verdict "$extra" '<' 2))"

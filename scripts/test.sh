@@ -129,7 +129,8 @@ if has plain; then
   # The package test's cpack would otherwise build the benchmarks first, while the tests run.
   step "plain: configure" configure build-test -DCMAKE_BUILD_TYPE=Release -DQUAVIX_BUILD_TESTS=OFF \
     -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
-  step "plain: build" build build-test quavix audio_probe x_close_window jack_midi_source
+  step "plain: build" build build-test quavix audio_probe x_close_window jack_midi_source \
+    render_note
   if has memory; then start_memory_build; fi
   test_step "plain: tests" plain_tests
 fi

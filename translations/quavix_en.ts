@@ -122,6 +122,22 @@
         <source>乐器移调</source>
         <translation>Instrument transposition</translation>
     </message>
+    <message>
+        <source>麦克风</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>听麦克风里奏出或唱出的音</source>
+        <translation>Listen to notes played or sung into the microphone</translation>
+    </message>
+    <message>
+        <source>麦克风听不到：%1</source>
+        <translation>The microphone does not listen: %1</translation>
+    </message>
+    <message>
+        <source>系统默认的录音设备</source>
+        <translation>The system&apos;s default recording device</translation>
+    </message>
 </context>
 <context>
     <name>quavix::HeatMapWidget</name>

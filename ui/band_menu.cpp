@@ -15,6 +15,7 @@ void BandMenu::rebuild() {
   clear();
   addToggle(tr("背景音乐"), &PlayerSettings::backgroundMusic);
   addInstrumentEntries();
+  addMicrophone();
   addPracticeEntry();
   addTranspositions();
   addSizes();
@@ -59,6 +60,30 @@ void BandMenu::addInstrumentEntries() {
     group->addAction(action);
     connect(action, &QAction::triggered, this, [this, octave] {
       change([octave](PlayerSettings& settings) { settings.computerKeyOctave = octave; });
+    });
+  }
+}
+
+void BandMenu::addMicrophone() {
+  // The group goes with its heading when the menu is cleared.
+  auto* group = new QActionGroup(addSection(tr("麦克风")));
+  addToggle(tr("听麦克风里奏出或唱出的音"), &PlayerSettings::microphoneOn);
+  if (const std::string& problem = velmora_.microphoneProblem(); !problem.empty()) {
+    addAction(tr("麦克风听不到：%1").arg(QString::fromStdString(problem)))->setEnabled(false);
+  }
+  const std::string& chosen = velmora_.settings().microphoneDevice;
+  std::vector<std::string> devices = velmora_.microphoneDevices();
+  devices.insert(devices.begin(), "");
+  // A device unplugged since it was chosen is still shown as the choice.
+  if (std::ranges::find(devices, chosen) == devices.end()) devices.push_back(chosen);
+  for (const std::string& device : devices) {
+    QAction* action =
+        addAction(device.empty() ? tr("系统默认的录音设备") : QString::fromStdString(device));
+    action->setCheckable(true);
+    action->setChecked(device == chosen);
+    group->addAction(action);
+    connect(action, &QAction::triggered, this, [this, device] {
+      change([device](PlayerSettings& settings) { settings.microphoneDevice = device; });
     });
   }
 }

@@ -32,6 +32,8 @@ class BandMenu : public QMenu {
   void addLanguages();
   // The MIDI inputs, the echo and the computer keys' octave.
   void addInstrumentEntries();
+  // Listening on or off, the capture device, and why it does not listen.
+  void addMicrophone();
   // What the instrument played into a MIDI input or the microphone sounds against its part.
   void addTranspositions();
   // The window's sizes, in a submenu of their own.

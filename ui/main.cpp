@@ -11,6 +11,7 @@
 #include "platform/files/score_file.h"
 #include "platform/files/settings_file.h"
 #include "platform/files/statistics_file.h"
+#include "platform/microphone/sdl_microphone.h"
 #include "platform/midi_input/rtmidi_input.h"
 #include "platform/sound/sound_services.h"
 #include "ui/band_menu.h"
@@ -34,26 +35,36 @@ int main(int argc, char** argv) {
   quavix::ClockRandom random;
   quavix::QtPictureFiles pictures;
   quavix::SettingsFile settings(quavix::defaultSettingsFilePath());
-  // MIDI arrives on the MIDI system's threads and is played on this one. It stops before the
-  // application goes; what is still queued then is dropped with the window.
-  QPointer<quavix::VelmoraWindow> midiTarget;
-  quavix::RtMidiInput midiInput([&midiTarget](int source, std::vector<uint8_t> message) {
+  // MIDI and the microphone's notes arrive on their systems' threads and are played on this one.
+  // Both stop before the application goes; what is still queued then is dropped with the window.
+  QPointer<quavix::VelmoraWindow> target;
+  const auto playHere = [&target](std::function<void(quavix::Velmora&)> handler) {
     QMetaObject::invokeMethod(
         qApp,
-        [&midiTarget, source, message = std::move(message)] {
-          if (midiTarget) midiTarget->playMidi(source, message);
+        [&target, handler = std::move(handler)] {
+          if (target) target->play(handler);
         },
         Qt::QueuedConnection);
+  };
+  quavix::RtMidiInput midiInput([&playHere](int source, std::vector<uint8_t> message) {
+    playHere([source, message = std::move(message)](quavix::Velmora& velmora) {
+      velmora.midiMessage(source, message);
+    });
   });
+  quavix::SdlMicrophone microphone(
+      [&playHere](std::optional<int> note) {
+        playHere([note](quavix::Velmora& velmora) { velmora.microphoneNote(note); });
+      },
+      [&sound] { return sound.engine().ownSoundPlaying(); });
   quavix::StatisticsFile statisticsFile(quavix::defaultStatisticsFilePath());
   // Written off the window's thread; the program ends only after the last write.
   quavix::BackgroundSaves statisticsSaves(statisticsFile);
   quavix::SystemClock clock;
   quavix::StatisticsRecorder statistics(statisticsSaves, clock);
-  quavix::Velmora velmora(
-      {sound.midi(), sound.sound(), random, pictures, scores, settings, midiInput, statistics});
+  quavix::Velmora velmora({sound.midi(), sound.sound(), random, pictures, scores, settings,
+                           midiInput, statistics, microphone});
   quavix::VelmoraWindow window(velmora);
-  midiTarget = &window;
+  target = &window;
   // Made when first asked for, so that a player who never opens it pays nothing for it.
   quavix::StatisticsWindow* statisticsWindow = nullptr;
   QObject::connect(window.bandMenu(), &quavix::BandMenu::statisticsRequested, &window, [&] {

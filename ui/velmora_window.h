@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -48,8 +49,8 @@ class VelmoraWindow : public QWidget {
   BandMenu* bandMenu() const { return bandMenu_; }
   // Percent of the layout's size the window is drawn at.
   int scale() const { return scale_; }
-  // A message from MIDI input `source`, handed over to this thread.
-  void playMidi(int source, const std::vector<uint8_t>& message);
+  // What an instrument played, handed over to this thread: a MIDI message or a note heard.
+  void play(const std::function<void(Velmora&)>& handler);
 
  signals:
   void firstPainted();

@@ -21,8 +21,8 @@ void VelmoraWindow::keyEvent(bool down, layout::KeyRef key, int button, int shif
   });
 }
 
-void VelmoraWindow::playMidi(int source, const std::vector<uint8_t>& message) {
-  run([&] { velmora_.midiMessage(source, message); });
+void VelmoraWindow::play(const std::function<void(Velmora&)>& handler) {
+  run([&] { handler(velmora_); });
 }
 
 void VelmoraWindow::keyPressEvent(QKeyEvent* event) {

@@ -28,6 +28,8 @@ constexpr char kMidiEcho[] = "midi/echo";
 constexpr char kSwitchedOffMidiInputs[] = "midi/switchedOffInputs";
 constexpr char kComputerKeyOctave[] = "keys/octave";
 constexpr char kTransposition[] = "input/transposition";
+constexpr char kMicrophoneOn[] = "microphone/on";
+constexpr char kMicrophoneDevice[] = "microphone/device";
 constexpr char kWindowScale[] = "window/scale";
 constexpr char kFitScreen[] = "fit";
 // Far above what the settings take; keeps a stray huge file from being read whole.
@@ -58,6 +60,10 @@ PlayerSettings SettingsFile::loadSettings() {
                                             settings.computerKeyOctave);
   settings.transposition = file.readCode(kTransposition, transpositions(),
                                          &TranspositionInfo::transposition, settings.transposition);
+  settings.microphoneOn = file.readBool(kMicrophoneOn, settings.microphoneOn);
+  // Quoted as a list's one item: a device's name may hold commas, semicolons or edge spaces.
+  const auto device = splitIniList(file.text(kMicrophoneDevice).value_or(""));
+  if (!device.empty()) settings.microphoneDevice = device.front();
   settings.windowScale = file.text(kWindowScale) == kFitScreen
                              ? layout::kFitScreen
                              : file.readInt(kWindowScale, layout::kSmallestScale,
@@ -75,6 +81,10 @@ void SettingsFile::saveSettings(const PlayerSettings& settings) {
       {kSwitchedOffMidiInputs, joinIniList(settings.switchedOffMidiInputs)},
       {kComputerKeyOctave, std::to_string(settings.computerKeyOctave)},
       {kTransposition, std::string(transpositionInfo(settings.transposition).code)},
+      {kMicrophoneOn, yesNo(settings.microphoneOn)},
+      {kMicrophoneDevice,
+       joinIniList(settings.microphoneDevice.empty() ? std::vector<std::string>{}
+                                                     : std::vector{settings.microphoneDevice})},
       {kWindowScale, settings.windowScale == layout::kFitScreen
                          ? kFitScreen
                          : std::to_string(settings.windowScale)},

@@ -59,8 +59,9 @@ void AudioEngine::render(float* stereo, int frames) {
     std::fill_n(stereo, count, 0.0f);
   }
   // The keyboard is silent most of the time.
-  if (keyboard_) keyboard_->mixIntoWhileSounding(stereo, frames);
-  sample_.mixInto(stereo, frames);
+  const bool keys = keyboard_ && keyboard_->mixIntoWhileSounding(stereo, frames);
+  const bool sample = sample_.mixInto(stereo, frames);
+  ownSound_ = keys || sample;
   for (int i = 0; i < count; ++i) stereo[i] = std::clamp(stereo[i], -1.0f, 1.0f);
 }
 

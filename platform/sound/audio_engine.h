@@ -59,6 +59,9 @@ class AudioEngine {
   // Plays `sample` once from its start, in the place of the sample before, which stops at once.
   void playSample(std::unique_ptr<Sample> sample);
 
+  // Whether the keys or a sample sounded in the last buffer rendered. Any thread.
+  bool ownSoundPlaying() const { return ownSound_; }
+
  private:
   void load();
   void awaitLoad() const;
@@ -69,6 +72,7 @@ class AudioEngine {
   std::unique_ptr<TunePlayer> tune_;
   SampleVoice sample_;
   std::atomic<bool> tunePaused_{false};
+  std::atomic<bool> ownSound_{false};
   // Last, so that it stops before anything it renders goes away.
   AudioDevice device_;
   // Very last: it is destroyed first, and that waits for the loading to end.

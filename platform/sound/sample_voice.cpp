@@ -12,13 +12,14 @@ std::unique_ptr<Sample> SampleVoice::replace(std::unique_ptr<Sample> next) {
   return std::exchange(sample_, std::move(next));
 }
 
-void SampleVoice::mixInto(float* stereo, int frames) {
-  if (!sample_) return;
+bool SampleVoice::mixInto(float* stereo, int frames) {
+  if (!sample_) return false;
   const auto& source = sample_->stereo;
   const size_t count =
       std::min(static_cast<size_t>(frames) * kOutputChannels, source.size() - position_);
   for (size_t i = 0; i < count; ++i) stereo[i] += source[position_ + i];
   position_ += count;
+  return count > 0;
 }
 
 }  // namespace quavix

@@ -16,7 +16,8 @@ class SampleVoice {
 
   // Adds the next `frames` interleaved stereo frames of the sample, if one is left, to `stereo`.
   // Audio thread.
-  void mixInto(float* stereo, int frames);
+  // Returns whether any of it was left.
+  bool mixInto(float* stereo, int frames);
 
  private:
   std::unique_ptr<Sample> sample_;

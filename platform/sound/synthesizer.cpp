@@ -125,11 +125,12 @@ float Synthesizer::mixInto(float* stereo, int frames) {
   return peak;
 }
 
-void Synthesizer::mixIntoWhileSounding(float* stereo, int frames) {
+bool Synthesizer::mixIntoWhileSounding(float* stereo, int frames) {
   // A note-on from the UI thread counts as a voice at once, so the next buffer carries it.
   const bool voices = fluid_synth_get_active_voice_count(synth_) > 0;
-  if (silent_ && !voices) return;
+  if (silent_ && !voices) return false;
   silent_ = mixInto(stereo, frames) < kSilence && !voices;
+  return !silent_;
 }
 
 }  // namespace quavix

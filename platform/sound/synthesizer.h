@@ -35,7 +35,8 @@ class Synthesizer {
   float mixInto(float* stereo, int frames);
   // The same, but no work at all once it has fallen silent: no voice sounding and nothing left
   // of the reverb. Only where nothing follows the synthesiser's clock, as a MIDI player does.
-  void mixIntoWhileSounding(float* stereo, int frames);
+  // Returns whether it still sounds.
+  bool mixIntoWhileSounding(float* stereo, int frames);
 
  private:
   static constexpr int kChunkFrames = 256;

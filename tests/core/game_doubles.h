@@ -53,8 +53,13 @@ struct NoRecorder : GameRecorder {
 // asked. Opening and closing MIDI, the sound's calls, the score file's load and save and the
 // settings' save go to one log in order. The stored score is `storedScore`; the tune never starts,
 // and the game has to go on without it. Two MIDI keyboards are plugged in; switched off, they
-// disconnect.
-struct RecordingServices : MidiOutput, SoundSystem, ScoreStorage, SettingsStore, MidiInput {
+// disconnect. The microphone answers each listen with `refusal`.
+struct RecordingServices : MidiOutput,
+                           SoundSystem,
+                           ScoreStorage,
+                           SettingsStore,
+                           MidiInput,
+                           Microphone {
   static constexpr uint32_t kHandle = 42;
 
   explicit RecordingServices(PlayerSettings kept = {}) : kept(kept) {}
@@ -103,6 +108,14 @@ struct RecordingServices : MidiOutput, SoundSystem, ScoreStorage, SettingsStore,
     for (MidiSource& s : found) s.connected = std::ranges::find(off, s.name) == off.end();
   }
   std::vector<MidiSource> sources() const override { return found; }
+  std::vector<std::string> devices() const override { return {"USB microphone"}; }
+  std::string listen(const std::optional<std::string>& device) override {
+    listened.push_back(device);
+    return device ? refusal : "";
+  }
+
+  std::string refusal;
+  std::vector<std::optional<std::string>> listened;
 };
 
 // The window's handlers on these stand-ins.
@@ -113,7 +126,8 @@ struct Window {
   ClockRandom random{[] { return uint64_t{7}; }};
   PictureSource pictures;
   NoRecorder recorder;
-  Velmora velmora{{services, services, random, pictures, services, services, services, recorder}};
+  Velmora velmora{
+      {services, services, random, pictures, services, services, services, recorder, services}};
 };
 
 // A window's worth of game as at start-up, on the rules' own functions. Its samples all fail to

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/midi_notes.h"
 #include "tests/core/game_doubles.h"
 
 namespace quavix {
@@ -85,9 +86,9 @@ TEST_F(VelmoraTest, ASourceThatGoesOrIsSwitchedOffLetsGoOfItsKeys) {
   EXPECT_EQ(services.sent(), (Words{kMiddleCOn, kMiddleCOff, kMiddleCOn, kMiddleCOff}));
 }
 
-// A MIDI note presses the key of the note written for it; a note-off after the transposition
-// changed still ends the key its note-on pressed.
-TEST_F(VelmoraTest, TranspositionMovesMidiNotesToTheWrittenKey) {
+// A MIDI note, or a note the microphone hears, presses the key of the note written for it; a
+// note-off after the transposition changed still ends the key its note-on pressed.
+TEST_F(VelmoraTest, TranspositionMovesMidiAndHeardNotesToTheWrittenKey) {
   struct Row {
     Transposition transposition;
     int sounding;
@@ -101,6 +102,7 @@ TEST_F(VelmoraTest, TranspositionMovesMidiNotesToTheWrittenKey) {
                       {Transposition::OctaveDown, 21, 0x0064219D},
                       {Transposition::BFlat, 87, 0},
                       {Transposition::OctaveDown, 88, 0}};
+  changed([](PlayerSettings& s) { s.microphoneOn = true; });
   for (const Row& row : rows) {
     changed([&](PlayerSettings& s) { s.transposition = row.transposition; });
     midi(2, {0x90, uint8_t(row.sounding), 100});
@@ -108,7 +110,45 @@ TEST_F(VelmoraTest, TranspositionMovesMidiNotesToTheWrittenKey) {
     changed([](PlayerSettings& s) { s.transposition = Transposition::Concert; });
     midi(2, {0x80, uint8_t(row.sounding), 0});
     EXPECT_EQ(services.sent(), row.noteOn ? Words{row.noteOn - 0x10} : Words{}) << row.sounding;
+    changed([&](PlayerSettings& s) { s.transposition = row.transposition; });
+    velmora.microphoneNote(row.sounding);
+    const auto key = keyForNote(int(row.noteOn >> 8 & 0x7f));
+    EXPECT_EQ(row.noteOn && velmora.keys().holds(kMicrophone, *key), row.noteOn != 0)
+        << row.sounding;
+    velmora.microphoneNote(std::nullopt);
+    EXPECT_FALSE(row.noteOn && velmora.keys().isHeld(*key)) << row.sounding;
+    EXPECT_EQ(services.sent(), Words{}) << "never sounded";
   }
+}
+
+// Off by default. Listening pauses the tune; a heard note answers the card and a note heard
+// anew answers again; what comes after it stops is dropped. A refused microphone is said and
+// changes nothing else.
+TEST_F(VelmoraTest, TheMicrophoneAnswersWhileItListensAndPausesTheTune) {
+  EXPECT_TRUE(services.listened.empty());
+  startGame();
+  changed([](PlayerSettings& s) { s.microphoneOn = true; });
+  velmora.microphoneNote(60);
+  EXPECT_EQ(score(), 60);
+  velmora.microphoneNote(std::nullopt);
+  velmora.Timer1_Timer();
+  velmora.microphoneNote(60);
+  EXPECT_NE(score(), 60);
+  changed([](PlayerSettings& s) { s.microphoneDevice = "USB microphone"; });
+  EXPECT_FALSE(middleCHeld());
+  services.refusal = "no microphone (refused)";
+  testing::internal::CaptureStderr();
+  changed([](PlayerSettings& s) { s.microphoneDevice = ""; });
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "quavix: no microphone (refused)\n");
+  EXPECT_EQ(velmora.microphoneProblem(), services.refusal);
+  const int before = score();
+  velmora.microphoneNote(62);
+  changed([](PlayerSettings& s) { s.microphoneOn = false; });
+  EXPECT_EQ(velmora.microphoneProblem(), "");
+  EXPECT_EQ(score(), before);
+  EXPECT_EQ(services.listened, (std::vector<std::optional<std::string>>{"", "USB microphone", ""}));
+  EXPECT_EQ(services.musicOn, (std::vector<bool>{true, false, true}));
+  EXPECT_EQ(services.sent(), Words{});
 }
 
 // A computer key's release ends the note it pressed, whatever the octave is by then; a held

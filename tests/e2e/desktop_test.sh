@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # End-to-end: runs the game on a real X display and sound server and plays it with the mouse.
-# Usage: desktop_test.sh QUAVIX AUDIO_PROBE X_CLOSE_WINDOW JACK_MIDI_SOURCE
+# Usage: desktop_test.sh QUAVIX AUDIO_PROBE X_CLOSE_WINDOW JACK_MIDI_SOURCE RENDER_NOTE
 set -euo pipefail
-quavix=$1 probe=$2 closer=$3 midi_source=$4
+quavix=$1 probe=$2 closer=$3 midi_source=$4 render_note=$5
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/desktop_session.sh"
 
@@ -282,5 +282,34 @@ check "at 200 % a falling card's staff lines are solid rows two pixels thick" \
 wait_for_exit "$quavix_pid" 10
 
 if [ -s "$session_dir/quavix.err" ]; then echo "--- stderr of the game:"; cat "$session_dir/quavix.err"; fi
+
+# --- The microphone: a note played into the sink is heard from its monitor ----------------------
+# The system's default recording device is the sink's monitor; nothing else sounds there, as the
+# tune pauses while the game listens. Without the key signature the card is middle C again.
+pactl set-default-source null.monitor
+sed -i 's/^accidentals=.*/accidentals=none/' "$settings"
+sed -i '/^\[microphone\]/,/^\[/ s/^on=false$/on=true/' "$settings"
+check "the microphone is off until switched on" grep -qx 'on=true' "$settings"
+"$quavix" 2>"$session_dir/quavix-mic.err" &
+quavix_pid=$!
+wid=$(wait_for_window Quavix)
+sleep 2                    # the room's level is learnt in the first second
+click_at 64 352            # 游戏开始
+sleep 5; shot before_heard  # the card low enough for a new one to show
+"$render_note" "$QUAVIX_SOUNDFONT" 0 60 0.8 |
+  pacat --raw --format=s16le --rate=44100 --channels=2 --latency-msec=10 -d null
+shot heard
+check "a note heard through the microphone answers the card: a new card" \
+  awk "BEGIN{exit !($(card_bottom heard) < $(card_bottom before_heard) - 20)}"
+check "a note heard through the microphone answers the card: the score shown changes" \
+  test "$(label_of heard)" != "$(label_of before_heard)"
+"$closer" "$wid"
+wait_for_exit "$quavix_pid" 10
+status=0
+wait "$quavix_pid" || status=$?
+check "the game listening to the microphone ends with status 0" test "$status" -eq 0
+if [ -s "$session_dir/quavix-mic.err" ]; then
+  echo "--- stderr of the game with the microphone:"; cat "$session_dir/quavix-mic.err"
+fi
 echo "e2e: $failures failed"
 [ "$failures" -eq 0 ]

@@ -39,6 +39,12 @@ TEST(SettingsFile, AWrongValueKeepsItsDefaultAndASaveReplacesTheFile) {
   noEcho.midiEcho = false;
   PlayerSettings eFlat;
   eFlat.transposition = Transposition::EFlat;
+  PlayerSettings named;
+  named.switchedOffMidiInputs = names;
+  PlayerSettings unplugged;
+  unplugged.microphoneDevice = "Monitor of Null Output";
+  PlayerSettings monitor = unplugged;
+  monitor.microphoneOn = true;
   PlayerSettings fit, large;
   fit.windowScale = layout::kFitScreen;
   large.windowScale = 125;
@@ -52,12 +58,14 @@ TEST(SettingsFile, AWrongValueKeepsItsDefaultAndASaveReplacesTheFile) {
       {"[midi]\necho=" + hugeList + "\n[keys]\noctave=" + hugeList + "\n", {}},
       {"[midi]\nswitchedOffInputs="
        R"("a, b", " edge ", @@at, tab\tand\nline, back\\slash \"quoted\", "钢琴=1;", \x1\x37\x66)",
-       {.switchedOffMidiInputs = names}},
+       named},
       {"[keys]\noctave=0\n[midi]\necho=false\n", noEcho},
       {"[keys]\noctave=6\n[midi]\necho=FALSE\n", noEcho},
       {"[keys]\noctave=2.5\n[midi]\necho=false\n", noEcho},
       {"[input]\ntransposition=eb\n", eFlat},
       {"[input]\ntransposition=Bb\n[midi]\necho=false\n", noEcho},
+      {"[microphone]\non=true\ndevice=Monitor of Null Output\n", monitor},
+      {"[microphone]\non=yes\ndevice=Monitor of Null Output\n", unplugged},
       {"[window]\nscale=301\n[midi]\necho=false\n", noEcho},
       {"[window]\nscale=Fit\n[midi]\necho=false\n", noEcho},
       {"[window]\nscale=fit\n", fit},

@@ -138,6 +138,8 @@ TEST(NoteSamples, BrokenOnesAreRefusedAndEachGoodOneReadAfreshReplacesTheOneBefo
     EXPECT_TRUE(saidOneLineAbout(name, reason));
     EXPECT_GT(toneAmplitude(renderMono(engine, 0.2), 440), 0.4) << name;
   }
+  // The microphone's cue to hear nothing: the game's own sample sounds.
+  EXPECT_TRUE(engine.ownSoundPlaying());
   const std::tuple<uint32_t, uint32_t, double> formats[] = {
       {8000, 1, 700}, {44100, 2, 900}, {96000, 2, 1100}, {16000, 6, 1200}};
   for (const auto& [rate, channels, hz] : formats) {
@@ -150,6 +152,8 @@ TEST(NoteSamples, BrokenOnesAreRefusedAndEachGoodOneReadAfreshReplacesTheOneBefo
     const auto last =
         std::find_if(out.rbegin(), out.rend(), [](double x) { return std::abs(x) > 0.05; });
     EXPECT_NEAR(static_cast<double>(out.rend() - last) / kOutputRate, 0.25, 0.005);
+    renderMono(engine, 0.01);
+    EXPECT_FALSE(engine.ownSoundPlaying());
   }
 }
 

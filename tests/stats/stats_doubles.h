@@ -37,7 +37,8 @@ struct Headless : ScriptedDraws, Pictures {
   ScriptedClock clock;
   MemoryStatistics storage;
   StatisticsRecorder recorder{storage, clock};
-  Velmora velmora{{services, services, *this, *this, services, services, services, recorder}};
+  Velmora velmora{
+      {services, services, *this, *this, services, services, services, recorder, services}};
 
   // The draws of a card taken at its first attempt: step, left, the clef of a mixed choice,
   // weight test.

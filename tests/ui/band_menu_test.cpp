@@ -27,6 +27,15 @@ class BandMenuTest : public WindowTest {
     QCOMPARE(rig_->velmora.settings().switchedOffMidiInputs, std::vector<std::string>{"keys"});
     choose("降 E 调：低大六度（中音萨克斯）");
     QVERIFY(rig_->services.kept.transposition == Transposition::EFlat);
+    rig_->services.refusal = "no microphone (refused)";
+    choose("听麦克风里奏出或唱出的音");
+    QVERIFY(rig_->services.kept.microphoneOn);
+    // The refusal is shown; the device chosen next listens.
+    choose("麦克风听不到：no microphone (refused)");
+    rig_->services.refusal.clear();
+    choose("USB microphone");
+    QCOMPARE(rig_->services.kept.microphoneDevice, "USB microphone");
+    QCOMPARE(rig_->velmora.microphoneProblem(), "");
     QSignalSpy asked(window().bandMenu(), &BandMenu::statisticsRequested);
     choose("统计");
     QCOMPARE(asked.count(), 1);
