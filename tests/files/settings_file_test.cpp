@@ -34,6 +34,8 @@ TEST(SettingsFile, AWrongValueKeepsItsDefaultAndASaveReplacesTheFile) {
                                     .redKeyName = true,
                                     .switchedOffMidiInputs = names,
                                     .transposition = Transposition::OctaveDown,
+                                    .microphoneOn = true,
+                                    .microphoneDevice = "USB; left, right",
                                     .windowScale = layout::kFitScreen}};
   PlayerSettings noEcho;
   noEcho.midiEcho = false;
