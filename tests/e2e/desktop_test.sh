@@ -280,6 +280,7 @@ check "at 200 % a falling card's staff lines are solid rows two pixels thick" \
   cp "$session_dir/scale200.png" "$QUAVIX_SCREENSHOT_DIR/screenshot-200.png"
 "$closer" "$wid"
 wait_for_exit "$quavix_pid" 10
+sed -i 's/^scale=.*/scale=100/' "$settings"
 
 if [ -s "$session_dir/quavix.err" ]; then echo "--- stderr of the game:"; cat "$session_dir/quavix.err"; fi
 
