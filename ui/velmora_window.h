@@ -47,8 +47,6 @@ class VelmoraWindow : public QWidget {
   const QTimer& timer1() const { return timer1_; }
   const QTimer& timer2() const { return timer2_; }
   BandMenu* bandMenu() const { return bandMenu_; }
-  // Percent of the layout's size the window is drawn at.
-  int scale() const { return scale_; }
   // What an instrument played, handed over to this thread: a MIDI message or a note heard.
   void play(const std::function<void(Velmora&)>& handler);
 
