@@ -20,7 +20,7 @@ constexpr int kScaleHeight = 14;
 constexpr int kScaleWidth = 300;
 constexpr int kTextHeight = 18;
 const QColor kBlackKeyGrey(80, 80, 80);
-const QColor kKeyEdge(40, 40, 40);
+const QColor kMapKeyEdge(40, 40, 40);
 
 QRect pixelRect(const layout::TwipRect& r) {
   return QRect(toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height));
@@ -114,7 +114,7 @@ QString HeatMapWidget::figuresText(layout::KeyRef key) const {
 
 void HeatMapWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.setPen(kKeyEdge);
+  painter.setPen(kMapKeyEdge);
   for (int i = 0; i < kWhiteKeyCount; ++i) {
     const QRect area = keyArea({false, i});
     painter.fillRect(area, colourOf({false, i}));
