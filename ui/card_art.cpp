@@ -1,5 +1,6 @@
 #include "ui/card_art.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
