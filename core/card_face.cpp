@@ -1,6 +1,6 @@
 #include "core/card_face.h"
 
-#include <array>
+#include <vector>
 
 namespace quavix {
 
@@ -10,53 +10,40 @@ constexpr int kStepHeight = 45;
 constexpr int kTopStepHeadY = -150;
 constexpr int kLedgerLeft = 340;
 constexpr int kLedgerRight = 510;
-constexpr int kKeepImage = -1;  // the middle line takes the previous card's note image
+constexpr int kFirstLineAboveStep = 3, kFirstLineAboveY = 300;
+constexpr int kFirstLineBelowStep = 15, kFirstLineBelowY = 845;
+constexpr int kMiddleLineStep = 9;
 
-struct StepLayout {
-  int imageIndex;
-  int ledgerCount;
-  std::array<int, 2> ledgerYs;
-};
-
-// Image 1 has its stem down (notes above the middle line), image 0 its stem up.
-constexpr std::array<StepLayout, 19> kStepLayouts = {{
-    {1, 2, {300, 210}},   // step 0
-    {1, 2, {300, 210}},   // step 1
-    {1, 1, {300}},        // step 2
-    {1, 1, {300}},        // step 3
-    {1, 0, {}},           // step 4
-    {1, 0, {}},           // step 5
-    {1, 0, {}},           // step 6
-    {1, 0, {}},           // step 7
-    {1, 0, {}},           // step 8
-    {kKeepImage, 0, {}},  // step 9
-    {0, 0, {}},           // step 10
-    {0, 0, {}},           // step 11
-    {0, 0, {}},           // step 12
-    {0, 0, {}},           // step 13
-    {0, 0, {}},           // step 14
-    {0, 1, {845}},        // step 15
-    {0, 1, {845}},        // step 16
-    {0, 2, {935, 845}},   // step 17
-    {0, 2, {935, 845}},   // step 18
-}};
+// Each pair of steps beyond the staff adds a ledger line. Those above are drawn from the staff
+// outwards, those below towards it.
+std::vector<int> ledgerYs(int step) {
+  std::vector<int> ys;
+  for (int s = kFirstLineAboveStep; s >= step; s -= 2) {
+    ys.push_back(kFirstLineAboveY - kStepHeight * (kFirstLineAboveStep - s));
+  }
+  for (int s = kFirstLineBelowStep; s <= step; s += 2) {
+    ys.insert(ys.begin(), kFirstLineBelowY + kStepHeight * (s - kFirstLineBelowStep));
+  }
+  return ys;
+}
 
 }  // namespace
 
 void layOutCard(GameState& state, Controls& controls) {
-  const StepLayout& layout = kStepLayouts[state.staffStep];
   state.noteHeadY = static_cast<int16_t>(kStepHeight * state.staffStep + kTopStepHeadY);
   CardModel& card = controls.picture1;
   card.lines.clear();
   card.symbols.clear();
   card.noteShift = 0;
-  for (int i = 0; i < layout.ledgerCount; ++i) {
-    const int y = layout.ledgerYs[i];
+  card.growth = {};
+  for (const int y : ledgerYs(state.staffStep)) {
     card.lines.push_back({kLedgerLeft, y, kLedgerRight, y});
   }
   ++card.revision;
-  if (layout.imageIndex != kKeepImage) {
-    state.noteImageIndex = static_cast<int16_t>(layout.imageIndex);
+  // Image 1 has its stem down, for notes above the middle line; the middle line keeps the image
+  // of the card before.
+  if (state.staffStep != kMiddleLineStep) {
+    state.noteImageIndex = static_cast<int16_t>(state.staffStep < kMiddleLineStep ? 1 : 0);
   }
   controls.image1[state.noteImageIndex].visible = true;
   controls.image1[1 - state.noteImageIndex].visible = false;

@@ -67,7 +67,8 @@ void moveCard(const GameState& state, Controls& controls) {
   placeCard(state, controls);
   ImageModel& note = controls.image1[state.noteImageIndex];
   note.left = kNoteImageLeft + controls.picture1.noteShift;
-  note.top = kStemDownImageDrop * state.noteImageIndex + state.noteHeadY;
+  note.top =
+      kStemDownImageDrop * state.noteImageIndex + state.noteHeadY + controls.picture1.growth.above;
 }
 
 // True on a miss.
@@ -88,7 +89,7 @@ bool fallOrMiss(GameState& state, Controls& controls, double weight) {
 
 void placeCard(const GameState& state, Controls& controls) {
   controls.picture1.left = state.noteLeft;
-  controls.picture1.top = state.noteFallY - kCardAboveTop;
+  controls.picture1.top = state.noteFallY - kCardAboveTop - controls.picture1.growth.above;
 }
 
 TickOutcome Timer1_Timer(GameState& state, Controls& controls, RandomSource& random,

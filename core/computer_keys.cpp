@@ -1,18 +1,9 @@
 #include "core/computer_keys.h"
 
-#include <string_view>
-
 namespace quavix {
 
-namespace {
-
-// Semitones above the row's C, by position in this string.
-constexpr std::string_view kRow = "awsedftgyhujkolp;'";
-
-}  // namespace
-
 std::optional<int> computerKeyNote(char key, int octave) {
-  const auto semitone = kRow.find(key);
+  const auto semitone = kComputerKeyRow.find(key);
   if (semitone == std::string_view::npos) return std::nullopt;
   return 12 * (octave + 1) + static_cast<int>(semitone);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 
 namespace quavix {
 
@@ -11,6 +12,8 @@ namespace quavix {
 constexpr int kLowestKeyOctave = 1;   // C1: the row then reaches the lowest key, A1
 constexpr int kHighestKeyOctave = 5;  // C5: up to F6, past the highest key, E6
 constexpr int kDefaultKeyOctave = 4;  // the A key plays middle C
+// The keys that play, by semitones above the row's C.
+constexpr std::string_view kComputerKeyRow = "awsedftgyhujkolp;'";
 
 // The MIDI note a key plays with its row starting at C of `octave`; none for other keys.
 std::optional<int> computerKeyNote(char key, int octave);

@@ -24,7 +24,9 @@
 #include <string>
 #include <vector>
 
+#include "core/fluency.h"
 #include "core/interfaces/picture_files.h"
+#include "core/key_labels.h"
 #include "core/state.h"
 #include "core/translatable.h"
 
@@ -66,6 +68,13 @@ struct CardModel {
   std::vector<CardSymbol> symbols;
   // How far right of its usual place the note stands, making room for the signs before it.
   int noteShift = 0;
+  // Room beyond the card's own size that a practice card needs: on the right for a long key
+  // signature, above and below for notes far off the staff. Everything on the card, the note
+  // images too, stands `above` lower, and the card's top edge as much higher.
+  struct Growth {
+    int right = 0, above = 0, below = 0;
+    bool operator==(const Growth&) const = default;
+  } growth;
   bool operator==(const CardModel&) const = default;
 };
 
@@ -80,6 +89,7 @@ struct Controls {
   std::array<Colour, kBlackKeyCount> blackKeyColours{};
   // Written on the red key when the player asked for it; empty otherwise.
   std::string answerName;
+  KeyLabels keyLabels;
   bool frame1Enabled = true;
   bool frame2Enabled = true;
   std::array<bool, 3> option1Selected{};
@@ -88,6 +98,10 @@ struct Controls {
   bool text2Visible = true;
   bool label1Visible = false;
   std::optional<int16_t> label2Score;  // blank until a score is shown
+  // A running test's time left, after the score, when the player asked for it.
+  std::optional<int> secondsLeft;
+  // A one-minute run's figures, shown in the score's place until the next game.
+  std::optional<Fluency> runResult;
   CardModel picture1;
   std::array<ImageModel, 2> image1;
   bool timer1Enabled = false;

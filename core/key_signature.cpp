@@ -23,9 +23,11 @@ int16_t keyAccidental(int fifths, int letter) {
   return 0;
 }
 
+// Each fifth up moves the tonic four letters on.
+int tonicLetter(int fifths) { return ((fifths * 4) % kLetterCount + kLetterCount) % kLetterCount; }
+
 std::string keyName(int fifths) {
-  // Each fifth up moves the tonic four letters on.
-  const int letter = ((fifths * 4) % kLetterCount + kLetterCount) % kLetterCount;
+  const int letter = tonicLetter(fifths);
   std::string name(1, "CDEFGAB"[letter]);
   const int accidental = keyAccidental(fifths, letter);
   if (accidental != 0) name += accidental > 0 ? '#' : 'b';

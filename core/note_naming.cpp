@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/judging.h"
+#include "core/key_signature.h"
 
 namespace quavix {
 
@@ -64,6 +65,14 @@ std::string nameWithOctave(NoteNaming naming, SpelledNote note) {
   return nameIn(naming, note) + subscript;
 }
 
+SpelledNote namedNote(NoteNaming naming, int keyFifths, SpelledNote note) {
+  if (naming != NoteNaming::Numbers) return note;
+  const int degree = (note.letter - tonicLetter(keyFifths) + kLetterCount) % kLetterCount;
+  return {static_cast<int16_t>(degree),
+          static_cast<int16_t>(note.accidental - keyAccidental(keyFifths, note.letter)),
+          note.octave};
+}
+
 SpelledNote spellingOfPitch(int midiNote) {
   // C, C#, D, D#, E, F, F#, G, G#, A, A#, B
   static constexpr std::array<int16_t, 12> kLetters = {0, 0, 1, 1, 2, 3, 3, 4, 4, 5, 5, 6};
@@ -81,6 +90,15 @@ std::string spokenNameFile(NoteNaming naming, SpelledNote note) {
   if (note.accidental > 0) file += "-sharp";
   if (note.accidental < 0) file += "-flat";
   return file + ".wav";
+}
+
+std::optional<std::string_view> playersOwnRecording(std::string_view spokenFile) {
+  for (NoteNaming naming : kNamings) {
+    for (int16_t letter = 0; letter < kLetterCount; ++letter) {
+      if (spokenNameFile(naming, {letter, 0, 4}) == spokenFile) return naturalSampleFile(letter);
+    }
+  }
+  return std::nullopt;
 }
 
 }  // namespace quavix

@@ -25,15 +25,24 @@ struct PlayerSettings {
   // Applies from the next game's start.
   PracticeSettings practice{};
   NoteNaming noteNames = NoteNaming::Letters;
-  // A help for beginners: the red answer key also shows the note's name.
+  // Helps for beginners. The red answer key also shows the note's name:
   bool redKeyName = false;
+  // every piano key its note's name, and the computer key that plays it;
+  bool keyNames = false;
+  bool keyLetters = false;
+  // a missed card's answer key turns red and its name is said, before the next card comes;
+  bool showMissedAnswer = false;
+  // a test's time left follows the score;
+  bool countdown = false;
+  // clearing the scores asks first.
+  bool askBeforeClearing = false;
   // MIDI sources, by name, that the game does not listen to.
-  std::vector<std::string> switchedOffMidiInputs;
+  std::vector<std::string> switchedOffMidiInputs{};
   // Of the instrument played into a MIDI input or the microphone.
   Transposition transposition = Transposition::Concert;
   // Notes heard through the microphone answer the cards; the tune pauses meanwhile.
   bool microphoneOn = false;
-  std::string microphoneDevice;  // "" for the system's default
+  std::string microphoneDevice{};  // "" for the system's default
   // Percent of the layout's size, or layout::kFitScreen.
   int windowScale = layout::kNormalScale;
 

@@ -57,6 +57,7 @@ void drawSpelling(PracticeCard& card, const PracticeSettings& rules, RandomSourc
 
 // The clefs the selected option draws from, in Clef order.
 std::vector<Clef> chosenClefs(const PracticeSettings& rules, const Controls& controls) {
+  if (rules.onlyClef) return {*rules.onlyClef};
   if (controls.option1Selected[0]) return {Clef::Treble};
   if (controls.option1Selected[1]) return {Clef::Bass};
   std::vector<Clef> clefs;
@@ -66,16 +67,14 @@ std::vector<Clef> chosenClefs(const PracticeSettings& rules, const Controls& con
   return clefs;
 }
 
-}  // namespace
-
-void choosePracticeCard(GameState& state, PracticeGame& practice, const Controls& controls,
-                        RandomSource& random) {
+void drawCard(GameState& state, PracticeGame& practice, const Controls& controls,
+              RandomSource& random) {
   const int16_t score = state.scores[state.scoreSlot];
   const bool takeFirst = score > kFirstCandidateScore || testModeSelected(controls);
   std::vector<Clef> clefs = chosenClefs(practice.rules, controls);
   // Settings never leave the mixed list empty; should a model do, the last clef goes on.
   if (clefs.empty()) clefs.push_back(practice.card.clef);
-  int nearest = kStaffStepCount;
+  int nearest = kPracticeStepCount;
   for (Clef clef : clefs) nearest = std::min(nearest, nearestDistance(practice.rules.range(clef)));
   const int limit = std::max(distanceLimit(score), nearest);
   PracticeCard& card = practice.card;
@@ -92,8 +91,23 @@ void choosePracticeCard(GameState& state, PracticeGame& practice, const Controls
     const bool weighted = weightTestPasses(practice.weight(), random.next());
     if (takeFirst || (nearEnough && weighted)) break;
   }
+}
+
+}  // namespace
+
+void choosePracticeCard(GameState& state, PracticeGame& practice, const Controls& controls,
+                        RandomSource& random) {
+  PracticeCard& card = practice.card;
+  if (practice.queued.empty()) {
+    drawCard(state, practice, controls, random);
+  } else {
+    card = practice.queued.back();
+    practice.queued.pop_back();
+    random.reseed();
+    state.noteLeft = static_cast<int16_t>(drawBelow(random, kLeftRange) + kLeftMin);
+  }
   state.staffStep = card.step;
-  if (card.clef == Clef::Treble || card.clef == Clef::Bass) {
+  if (isGameStep(card.clef, card.step)) {
     state.currentClef = static_cast<int16_t>(card.clef);
     state.currentNote = static_cast<int16_t>(noteIndex(state.currentClef, card.step));
   }

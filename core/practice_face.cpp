@@ -1,9 +1,11 @@
 #include "core/practice_face.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
 #include "core/key_signature.h"
+#include "core/window_layout.h"
 
 namespace quavix {
 
@@ -14,12 +16,28 @@ constexpr int kStaffTop = 390;
 constexpr int kStaffLineGap = 90;
 constexpr int kStepHeight = kStaffLineGap / 2;
 constexpr int kLineStep = 5;  // the top line
-constexpr int kCardWidth = 1200;
+constexpr int kCardWidth = 1190;
+constexpr int kCardHeight = 1200;
 constexpr int kClefLeft = 45;
 constexpr int kSignatureLeft = 345;  // right of every clef
-constexpr int kSignatureGap = 80;
+// A sign of the signature and the small gap after it, by the music font's widths.
+constexpr int kSharpAdvance = 150;
+constexpr int kFlatAdvance = 105;
+constexpr int kSignatureToNote = 75;
 constexpr int kNoteLeft = 360;  // the note image's usual place
 constexpr int kAccidentalWidth = 135;
+// From the note image's left edge to the card's right edge, when a signature widens the card.
+constexpr int kNoteToRight = 360;
+// How far above and below its line or space a note reaches: its head one step, a sign of its own
+// as far as the music font draws it (a sharp centred on it, a flat with its bowl on it).
+struct Reach {
+  int above, below;
+};
+constexpr Reach kHeadReach = {kStepHeight, kStepHeight};
+constexpr Reach kSharpReach = {125, 125};
+constexpr Reach kFlatReach = {165, 55};
+// Kept clear between the note and the card's edge.
+constexpr int kEdgeMargin = 2 * layout::kTwipsPerPixel;
 
 constexpr int natural(int letter, int octave) { return kLetterCount * octave + letter; }
 constexpr int C = 0, D = 1, E = 2, F = 3, G = 4, A = 5, B = 6;
@@ -48,6 +66,18 @@ int stepY(int step) { return kStaffTop + kStepHeight * (step - kLineStep); }
 
 int heightY(Clef clef, int diatonic) { return stepY(stepOfDiatonic(clef, diatonic)); }
 
+// In whole pixels, so that the card's drawing moves by whole pixels.
+int roundUpToPixel(int twips) {
+  return std::max(0, (twips + layout::kTwipsPerPixel - 1) / layout::kTwipsPerPixel) *
+         layout::kTwipsPerPixel;
+}
+
+CardModel::Growth growthFor(int step, int noteLeft, Reach reach) {
+  return {roundUpToPixel(noteLeft + kNoteToRight - kCardWidth),
+          roundUpToPixel(reach.above + kEdgeMargin - stepY(step)),
+          roundUpToPixel(stepY(step) + reach.below + kEdgeMargin - kCardHeight)};
+}
+
 }  // namespace
 
 bool hasClefPicture(Clef clef) { return clef == Clef::Treble || clef == Clef::Bass; }
@@ -55,31 +85,40 @@ bool hasClefPicture(Clef clef) { return clef == Clef::Treble || clef == Clef::Ba
 void facePracticeCard(const PracticeCard& card, Controls& controls) {
   CardModel& face = controls.picture1;
   const int clef = static_cast<int>(card.clef);
-  int noteLeft = kNoteLeft;
+  const bool sharps = card.keyFifths > 0;
+  const int advance = sharps ? kSharpAdvance : kFlatAdvance;
   const int signs = std::abs(card.keyFifths);
-  if (signs > 0) noteLeft = kSignatureLeft + kSignatureGap * signs + kSignatureGap / 2;
+  int noteLeft = signs > 0 ? kSignatureLeft + advance * signs + kSignatureToNote : kNoteLeft;
   for (int i = 0; i < signs; ++i) {
-    const bool sharp = card.keyFifths > 0;
-    const int place = (sharp ? kSharpPlaces : kFlatPlaces)[clef][i];
-    face.symbols.push_back({sharp ? CardGlyph::Sharp : CardGlyph::Flat,
-                            kSignatureLeft + kSignatureGap * i, heightY(card.clef, place)});
+    const int place = (sharps ? kSharpPlaces : kFlatPlaces)[clef][i];
+    face.symbols.push_back({sharps ? CardGlyph::Sharp : CardGlyph::Flat,
+                            kSignatureLeft + advance * i, heightY(card.clef, place)});
   }
   // A sign before the note only where the signature does not already say it.
+  Reach reach = kHeadReach;
   if (card.note.accidental != keyAccidental(card.keyFifths, card.note.letter)) {
-    face.symbols.push_back({card.note.accidental > 0 ? CardGlyph::Sharp : CardGlyph::Flat, noteLeft,
-                            stepY(card.step)});
+    const bool sharp = card.note.accidental > 0;
+    face.symbols.push_back(
+        {sharp ? CardGlyph::Sharp : CardGlyph::Flat, noteLeft, stepY(card.step)});
     noteLeft += kAccidentalWidth;
+    const Reach sign = sharp ? kSharpReach : kFlatReach;
+    reach = {std::max(reach.above, sign.above), std::max(reach.below, sign.below)};
   }
   face.noteShift = noteLeft - kNoteLeft;
   for (LedgerLine& line : face.lines) {
     line.x1 += face.noteShift;
     line.x2 += face.noteShift;
   }
-  if (!hasClefPicture(card.clef)) {
+  face.growth = growthFor(card.step, noteLeft, reach);
+  // The staff goes on where the clef picture ends.
+  const int staffLeft = hasClefPicture(card.clef) ? kCardWidth : 0;
+  if (staffLeft < kCardWidth + face.growth.right) {
     for (int line = 0; line < 5; ++line) {
       const int y = kStaffTop + kStaffLineGap * line;
-      face.lines.push_back({0, y, kCardWidth, y});
+      face.lines.push_back({staffLeft, y, kCardWidth + face.growth.right, y});
     }
+  }
+  if (!hasClefPicture(card.clef)) {
     face.symbols.push_back({CardGlyph::CClef, kClefLeft, stepY(kCClefStep[clef])});
   }
 }

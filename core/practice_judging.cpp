@@ -12,7 +12,10 @@ Judgement judgePracticeKey(GameState& state, PracticeGame& practice, Controls& c
   int16_t& weight = practice.weight();
   if (pressedPitch == pitchOf(note)) {
     state.noteFallY = 0;
-    if (!testModeSelected(controls)) samples.playNoteSample(spokenNameFile(naming, note));
+    if (!testModeSelected(controls)) {
+      samples.playNoteSample(
+          spokenNameFile(naming, namedNote(naming, practice.card.keyFifths, note)));
+    }
     scoreRightAnswer(state, controls, weight);
     return Judgement::Right;
   }

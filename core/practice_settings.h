@@ -1,7 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "core/key_signature.h"
 #include "core/spelled_note.h"
@@ -22,18 +24,36 @@ struct NoteRange {
   bool operator==(const NoteRange&) const = default;
 };
 
-// Every step of the clef's staff, from below the second ledger line below to above the second
-// ledger line above.
-constexpr NoteRange wholeStaff(Clef clef) {
+// The game's own range of every clef: from below the second ledger line below to above the
+// second ledger line above.
+constexpr NoteRange gameRange(Clef clef) {
   return {static_cast<int16_t>(diatonicOnStep(clef, kStaffStepCount - 1)),
           static_cast<int16_t>(diatonicOnStep(clef, 0))};
 }
 
-// A range the clef's card can show, lowest not above highest.
+// A place of the game's own cards, which has a note index.
+constexpr bool isGameStep(Clef clef, int step) {
+  return (clef == Clef::Treble || clef == Clef::Bass) && step >= 0 && step < kStaffStepCount;
+}
+
+// B1 and D6: the piano answers each of them, flat, natural or sharp.
+constexpr int kLowestAnswerable = 13;
+constexpr int kHighestAnswerable = 43;
+
+// What a clef's cards may show: four ledger lines either side of its staff, as far as the piano
+// reaches.
+constexpr NoteRange widestRange(Clef clef) {
+  return {
+      static_cast<int16_t>(std::max(diatonicOnStep(clef, kLowestPracticeStep), kLowestAnswerable)),
+      static_cast<int16_t>(
+          std::min(diatonicOnStep(clef, kHighestPracticeStep), kHighestAnswerable))};
+}
+
+// A range the clef's cards can show, lowest not above highest.
 constexpr bool fitsStaff(Clef clef, NoteRange range) {
-  const NoteRange staff = wholeStaff(clef);
-  return range.lowest <= range.highest && range.lowest >= staff.lowest &&
-         range.highest <= staff.highest;
+  const NoteRange widest = widestRange(clef);
+  return range.lowest <= range.highest && range.lowest >= widest.lowest &&
+         range.highest <= widest.highest;
 }
 
 constexpr std::array<bool, kKeySignatureCount> allKeys() {
@@ -44,10 +64,12 @@ constexpr std::array<bool, kKeySignatureCount> allKeys() {
 
 // Which notes the cards show. The defaults are the game's own cards, chosen by its own rules.
 struct PracticeSettings {
-  std::array<NoteRange, kClefKinds> ranges = {wholeStaff(Clef::Treble), wholeStaff(Clef::Bass),
-                                              wholeStaff(Clef::Alto), wholeStaff(Clef::Tenor)};
+  std::array<NoteRange, kClefKinds> ranges = {gameRange(Clef::Treble), gameRange(Clef::Bass),
+                                              gameRange(Clef::Alto), gameRange(Clef::Tenor)};
   // The clefs that the mixed option draws from, indexed by Clef.
   std::array<bool, kClefKinds> mixedClefs = {true, true, false, false};
+  // Alto or tenor alone, whichever clef option the window shows; none leaves the choice to it.
+  std::optional<Clef> onlyClef{};
   Accidentals accidentals = Accidentals::None;
   // The key signatures that Keys draws from, indexed by fifths - kFewestFifths.
   std::array<bool, kKeySignatureCount> keys = allKeys();

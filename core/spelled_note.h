@@ -45,7 +45,11 @@ SpelledNote naturalAt(int diatonic);
 // treble step 15, bass step 3, alto step 9 (the middle line) and tenor step 7 (the fourth line).
 constexpr std::array<int, kClefKinds> kTopDiatonic = {43, 31, 37, 35};
 
-// Staff steps count downwards from 0 (above the second ledger line above) to 18.
+// Staff steps count downwards from 0 (above the second ledger line above) to 18. Practice cards
+// reach two ledger lines further each way, from -4 to 22.
+constexpr int kHighestPracticeStep = -4;
+constexpr int kLowestPracticeStep = 22;
+constexpr int kPracticeStepCount = kLowestPracticeStep - kHighestPracticeStep + 1;
 constexpr int diatonicOnStep(Clef clef, int step) {
   return kTopDiatonic[static_cast<int>(clef)] - step;
 }

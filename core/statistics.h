@@ -4,9 +4,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <vector>
 
-#include "core/interfaces/game_recorder.h"
+#include "core/game_record.h"
+#include "core/note_memory.h"
 #include "core/state.h"
 
 namespace quavix {
@@ -28,21 +30,16 @@ struct NoteFigures {
   bool operator==(const NoteFigures&) const = default;
 };
 
-struct GameRecord {
-  PlayMode mode = PlayMode::Learning;
-  int16_t clefChoice = 0;  // 0 treble, 1 bass, 2 mixed
-  int16_t startScore = 0;
-  int16_t endScore = 0;
-  int64_t startedAt = 0;  // seconds since 1970 UTC
-  int64_t durationMilliseconds = 0;
-  bool operator==(const GameRecord&) const = default;
-};
+constexpr int16_t kDefaultGoalMinutes = 10;
+constexpr int16_t kLongestGoalMinutes = 600;
 
 struct Statistics {
   std::array<std::array<NoteFigures, kNoteIndexCount>, kClefCount> notes{};  // [clef][note]
   // Practice cards beyond the game's own notes: the alto and tenor clefs, sharps and flats.
   std::map<WrittenNote, NoteFigures> written{};
   std::vector<GameRecord> games;
+  Memories memories{};
+  int16_t dailyGoalMinutes = kDefaultGoalMinutes;
   bool operator==(const Statistics&) const = default;
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <utility>
 
 #include "core/card_fall.h"
 #include "core/computer_keys.h"
@@ -18,12 +19,24 @@ namespace quavix {
 
 namespace {
 
+constexpr int kTicksPerSecond = 50;
+// Long enough to hear the name.
+constexpr int kMissedAnswerTicks = kTicksPerSecond;
+
 // The toolkit selects a clicked option and clears the others of its group before the handler.
 template <size_t N>
 void selectOption(std::array<bool, N>& group, int index) {
   std::fill(group.begin(), group.end(), false);
   group.at(index) = true;
 }
+
+template <size_t N>
+int selectedIndex(const std::array<bool, N>& group) {
+  return static_cast<int>(std::find(group.begin(), group.end(), true) - group.begin());
+}
+
+// About six seconds from top to bottom: a card falls at 12 minus half its weight a tick.
+constexpr int16_t kRunWeight = 4;
 
 }  // namespace
 
@@ -33,6 +46,7 @@ Velmora::Velmora(VelmoraServices services)
       settings_(services_.settings.loadSettings()) {
   services_.sound.setNoteNameLanguage(settings_.language);
   controls_.picture1.picture = services_.pictures.loadBuiltIn(kCardPictureFile);
+  showKeyLabels();
   // The card starts out of sight, so the game goes on with a blank card.
   if (!controls_.picture1.picture) {
     std::cerr << "quavix: cannot read the card picture " << kCardPictureFile << '\n';
@@ -82,21 +96,57 @@ void Velmora::Command2_MouseUp(int index, int button, int, int, int) {
 }
 
 void Velmora::Command3_Click() {
-  const bool starting = !controls_.gameRunning;
-  quavix::Command3_Click(state_, controls_);
-  if (!starting) {
-    if (practice_.active) clearKeyMarks(controls_);
-    recordGameEnd();
-    return;
+  if (controls_.gameRunning) {
+    stopRunningGame();
+  } else {
+    beginGame(learningModeSelected(controls_) ? PlayMode::Learning : PlayMode::Test,
+              settings_.practice, std::nullopt);
   }
+}
+
+void Velmora::beginGame(PlayMode mode, const PracticeSettings& rules,
+                        std::optional<RunNoteSet> noteSet) {
+  controls_.runResult.reset();
+  quavix::Command3_Click(state_, controls_);
+  mode_ = mode;
+  restartHelps();
   // The weight every note starts a game with, as the game just set it.
-  startPractice(practice_, settings_.practice, state_.noteWeights[0][0]);
-  const auto& clefs = controls_.option1Selected;
-  const int clefChoice =
-      static_cast<int>(std::find(clefs.begin(), clefs.end(), true) - clefs.begin());
-  services_.recorder.gameStarted(
-      learningModeSelected(controls_) ? PlayMode::Learning : PlayMode::Test, clefChoice,
-      state_.scores[state_.scoreSlot]);
+  startPractice(practice_, rules, state_.noteWeights[0][0]);
+  services_.recorder.gameStarted(mode, selectedIndex(controls_.option1Selected),
+                                 state_.scores[state_.scoreSlot], noteSet);
+}
+
+void Velmora::stopRunningGame() {
+  quavix::Command3_Click(state_, controls_);
+  restartHelps();
+  if (practice_.active) clearKeyMarks(controls_);
+  recordGameEnd();
+}
+
+void Velmora::takeOverOptions() {
+  if (controls_.gameRunning) stopRunningGame();
+  keptOptions_ = PlayerOptions{selectedIndex(controls_.option1Selected),
+                               selectedIndex(controls_.option2Selected)};
+}
+
+void Velmora::startRun(RunNoteSet set) {
+  takeOverOptions();
+  // A fixed set names its clef in its own list of mixed clefs.
+  if (set != RunNoteSet::Practice) Option1_Click(2);
+  Option2_Click(1);
+  beginGame(PlayMode::Run, runRules(set, settings_.practice), set);
+  practice_.active = true;
+  for (auto& steps : practice_.weights) {
+    for (auto& accidentals : steps) accidentals.fill(kRunWeight);
+  }
+}
+
+void Velmora::startReview(const std::vector<WrittenNote>& due) {
+  takeOverOptions();
+  Option2_Click(0);
+  beginGame(PlayMode::Review, settings_.practice, std::nullopt);
+  practice_.active = true;
+  queueNotes(practice_, due);
 }
 
 void Velmora::Command4_Click() { quavix::Command4_Click(state_); }
@@ -112,6 +162,12 @@ void Velmora::Option2_Click(int index) {
 }
 
 void Velmora::Timer1_Timer() {
+  ++minuteTicks_;
+  countDown();
+  if (missedAnswerTicks_ > 0) {
+    --missedAnswerTicks_;
+    return;
+  }
   const TickOutcome outcome =
       quavix::Timer1_Timer(state_, controls_, services_.random, services_.pictures,
                            practice_.active ? &practice_ : nullptr);
@@ -119,28 +175,52 @@ void Velmora::Timer1_Timer() {
   const bool gameNote = cardIsGameNote();
   const WrittenNote written{practice_.card.clef, practice_.card.note};
   if (outcome.spawned) {
+    showKeyLabels();
     gameNote ? recorder.cardShown(state_.currentClef, state_.currentNote)
              : recorder.writtenCardShown(written);
   }
   if (outcome.missed) {
     gameNote ? recorder.cardMissed(state_.currentClef, state_.currentNote)
              : recorder.writtenCardMissed(written);
+    if (settings_.showMissedAnswer && !testModeSelected(controls_)) showMissedAnswer();
   }
   if (outcome.stopped) recordGameEnd();
 }
 
 void Velmora::Timer2_Timer() {
+  if (mode_ == PlayMode::Run) {
+    stopRunningGame();
+    return;
+  }
   quavix::Timer2_Timer(state_, controls_);
+  minuteTicks_ = 0;
+  countDown();
   if (!testTimeIsUp(state_)) return;
   if (practice_.active) clearKeyMarks(controls_);
   recordGameEnd();
 }
 
-void Velmora::recordGameEnd() { services_.recorder.gameEnded(state_.scores[state_.scoreSlot]); }
+void Velmora::showKeyLabels() {
+  controls_.keyLabels = keyLabels(settings_, practice_.active ? practice_.card.keyFifths : 0);
+}
+
+void Velmora::recordGameEnd() {
+  const auto game = services_.recorder.gameEnded(state_.scores[state_.scoreSlot]);
+  if (game && game->mode == PlayMode::Run) {
+    controls_.runResult =
+        fluencyOf(game->right, game->wrong, game->missed, game->durationMilliseconds);
+  }
+  if (keptOptions_) {
+    const PlayerOptions kept = *std::exchange(keptOptions_, std::nullopt);
+    Option1_Click(kept.clef);
+    Option2_Click(kept.mode);
+  }
+  mode_ = PlayMode::Learning;
+}
 
 bool Velmora::cardIsGameNote() const {
-  return !practice_.active ||
-         (hasClefPicture(practice_.card.clef) && practice_.card.note.accidental == 0);
+  return !practice_.active || (isGameStep(practice_.card.clef, practice_.card.step) &&
+                               practice_.card.note.accidental == 0);
 }
 
 Judgement Velmora::judge(layout::KeyRef key) {
@@ -150,11 +230,46 @@ Judgement Velmora::judge(layout::KeyRef key) {
                                                      keyMidiNote(state_, key), naming)
                                   : judgeKey(state_, controls_, services_.sound, key, naming);
   if (judgement == Judgement::Wrong) {
-    const SpelledNote answer =
-        practice_.active ? practice_.card.note : spellingOfNote(state_.currentNote);
-    controls_.answerName = settings_.redKeyName ? nameIn(naming, answer) : std::string();
+    controls_.answerName = settings_.redKeyName ? nameIn(naming, namedCardNote()) : std::string();
   }
   return judgement;
+}
+
+SpelledNote Velmora::namedCardNote() const {
+  if (!practice_.active) return spellingOfNote(state_.currentNote);
+  return namedNote(settings_.noteNames, practice_.card.keyFifths, practice_.card.note);
+}
+
+// Every spelling the cards use sounds on a key of the keyboard.
+layout::KeyRef Velmora::answerKeyOfCard() const {
+  if (!practice_.active) return {false, answerKey(state_.currentNote)};
+  return *keyForNote(pitchOf(practice_.card.note));
+}
+
+void Velmora::showMissedAnswer() {
+  const SpelledNote named = namedCardNote();
+  markKeyRed(controls_, answerKeyOfCard());
+  controls_.answerName = settings_.redKeyName ? nameIn(settings_.noteNames, named) : std::string();
+  services_.sound.playNoteSample(spokenNameFile(settings_.noteNames, named));
+  missedAnswerTicks_ = kMissedAnswerTicks;
+}
+
+void Velmora::restartHelps() {
+  missedAnswerTicks_ = 0;
+  minuteTicks_ = 0;
+  countDown();
+}
+
+// Timer1 counts the seconds, Timer2 the minutes that end the test or the run.
+void Velmora::countDown() {
+  if (!settings_.countdown || !controls_.gameRunning || !testModeSelected(controls_)) {
+    controls_.secondsLeft.reset();
+    return;
+  }
+  const int minutes = mode_ == PlayMode::Run ? 1 : kTestMinutes;
+  const int minutesLeft = std::max(0, minutes - state_.testTicks);
+  const int secondsGone = std::min(minuteTicks_ / kTicksPerSecond, 59);
+  controls_.secondsLeft = minutesLeft == 0 ? 0 : 60 * minutesLeft - secondsGone;
 }
 
 void Velmora::recordAnswer(Judgement judgement, int pressedPitch) {
@@ -182,6 +297,7 @@ void Velmora::changeSettings(const PlayerSettings& settings) {
     letGo(kMicrophone);
   }
   settings_ = settings;
+  showKeyLabels();
   services_.settings.saveSettings(settings_);
   if (inputsChanged) refreshMidiInputs();
   if (microphoneChanged) listenToMicrophone();
@@ -228,6 +344,8 @@ void Velmora::keyDown(int source, layout::KeyRef key) {
   if (action.sound)
     services_.midi.midiOutShortMsg(midiOutHandle_, noteOnWord(keyOffset(state_, key)));
   recordAnswer(judge(key), keyMidiNote(state_, key));
+  // A run's cards all fall at one speed.
+  if (mode_ == PlayMode::Run) practice_.weight() = kRunWeight;
 }
 
 void Velmora::keyUp(int source, layout::KeyRef key) {

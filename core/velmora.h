@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <utility>
 #include <vector>
@@ -20,6 +21,7 @@
 #include "core/mouse_codes.h"
 #include "core/player_settings.h"
 #include "core/practice_game.h"
+#include "core/run_note_sets.h"
 #include "core/state.h"
 
 namespace quavix {
@@ -59,6 +61,12 @@ class Velmora {
   void Option2_Click(int index);
   void Timer1_Timer();
   void Timer2_Timer();
+  // The one-minute fluency run over a note set: a test of one minute, its note weights fixed so
+  // that cards fall at one speed. A running game is stopped first, and the player's options come
+  // back when it ends.
+  void startRun(RunNoteSet set);
+  // A learning game over the player's practice settings whose first cards are these notes.
+  void startReview(const std::vector<WrittenNote>& due);
   // The band's menu: the player's settings, kept at once.
   void changeSettings(const PlayerSettings& settings);
 
@@ -90,18 +98,37 @@ class Velmora {
   const KeyRouter& keys() const { return keys_; }
 
  private:
+  void beginGame(PlayMode mode, const PracticeSettings& rules, std::optional<RunNoteSet> noteSet);
+  // The stop half of Command3_Click.
+  void stopRunningGame();
+  // A run or a review chooses its own options; the player's are kept until it ends.
+  void takeOverOptions();
   // Every way a game ends tells the recorder, which ignores an end it already heard.
   void recordGameEnd();
   void recordAnswer(Judgement judgement, int pressedPitch);
   // The game's own notes, natural notes on the treble and bass clefs, have their own statistics.
   bool cardIsGameNote() const;
   Judgement judge(layout::KeyRef key);
+  // The card's note as the naming says it, and the key that answers it.
+  SpelledNote namedCardNote() const;
+  layout::KeyRef answerKeyOfCard() const;
+  // The helps: the missed card's answer shown and said, the test's time left, the keys' labels.
+  void showMissedAnswer();
+  void restartHelps();
+  void countDown();
+  void showKeyLabels();
 
   VelmoraServices services_;
   GameState state_;
   Controls controls_;
   PlayerSettings settings_;
   PracticeGame practice_;
+  PlayMode mode_ = PlayMode::Learning;
+  struct PlayerOptions {
+    int clef = 0;
+    int mode = 0;
+  };
+  std::optional<PlayerOptions> keptOptions_;
   void keyDown(int source, layout::KeyRef key);
   void keyUp(int source, layout::KeyRef key);
   void keyUp(layout::KeyRef key, bool sound);
@@ -111,6 +138,10 @@ class Velmora {
   void followMusic();
 
   uint32_t midiOutHandle_ = 0;
+  // Ticks of Timer1 that a missed card's answer still holds the next card back.
+  int missedAnswerTicks_ = 0;
+  // Ticks of Timer1 in the test's current minute.
+  int minuteTicks_ = 0;
   bool unloaded_ = false;
   KeyRouter keys_;
   std::vector<int> listenedSources_;

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "ui/shown_text.h"
+
 namespace quavix {
 
 BandMenu::BandMenu(Velmora& velmora, Run run, QWidget* parent)
@@ -17,6 +19,7 @@ void BandMenu::rebuild() {
   addInstrumentEntries();
   addMicrophone();
   addPracticeEntry();
+  addFluencyGames();
   addTranspositions();
   addSizes();
   addStatisticsEntry();
@@ -98,16 +101,29 @@ void BandMenu::addPracticeEntry() {
     }
     if (!practice_) {
       practice_ = new PracticeDialog(
-          [this](const PlayerSettings& chosen) {
-            change([&](PlayerSettings& settings) {
-              settings.practice = chosen.practice;
-              settings.noteNames = chosen.noteNames;
-              settings.redKeyName = chosen.redKeyName;
-            });
+          [this](const PracticeDialog& dialog) {
+            change([&](PlayerSettings& settings) { dialog.writeChoice(settings); });
           },
           parentWidget());
     }
     practice_->present(velmora_.settings());
+  });
+}
+
+void BandMenu::addFluencyGames() {
+  // The submenu is this menu's child, which clearing the entries would leave behind.
+  delete runs_;
+  runs_ = addMenu(tr("一分钟测速"));
+  for (const RunNoteSet set : kRunNoteSets) {
+    connect(runs_->addAction(shownText(runNoteSetName(set))), &QAction::triggered, this,
+            [this, set] { run_([this, set] { velmora_.startRun(set); }); });
+  }
+  const std::vector<WrittenNote> due = dueNotes_ ? dueNotes_() : std::vector<WrittenNote>{};
+  const QString review = tr("今日复习");
+  QAction* action =
+      addAction(due.empty() ? review : tr("%1（%2 个音到期）").arg(review).arg(due.size()));
+  connect(action, &QAction::triggered, this, [this] {
+    run_([this] { velmora_.startReview(dueNotes_ ? dueNotes_() : std::vector<WrittenNote>{}); });
   });
 }
 

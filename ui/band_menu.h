@@ -2,6 +2,7 @@
 
 #include <QMenu>
 #include <functional>
+#include <vector>
 
 #include "core/velmora.h"
 #include "ui/practice_dialog.h"
@@ -18,6 +19,10 @@ class BandMenu : public QMenu {
   using Run = std::function<void(const std::function<void()>&)>;
 
   BandMenu(Velmora& velmora, Run run, QWidget* parent);
+  // Where today's review finds the notes due; without it a review draws as a learning game.
+  void setDueNotes(std::function<std::vector<WrittenNote>()> dueNotes) {
+    dueNotes_ = std::move(dueNotes);
+  }
 
  signals:
   void statisticsRequested();
@@ -26,6 +31,8 @@ class BandMenu : public QMenu {
   void rebuild();
   void addStatisticsEntry();
   void addPracticeEntry();
+  // The one-minute run over each note set, and today's review.
+  void addFluencyGames();
   // A check entry for one yes-or-no setting.
   void addToggle(const QString& text, bool PlayerSettings::*setting);
   // One entry per language, each named in its own language.
@@ -43,6 +50,8 @@ class BandMenu : public QMenu {
   Velmora& velmora_;
   Run run_;
   PracticeDialog* practice_ = nullptr;
+  QMenu* runs_ = nullptr;
+  std::function<std::vector<WrittenNote>()> dueNotes_;
   QMenu* sizes_;
 };
 

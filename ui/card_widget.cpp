@@ -76,8 +76,10 @@ void drawPicture(QPainter& p, const Picture& picture, qreal zoom) {
 
 }  // namespace
 
-CardWidget::CardWidget(Colour background, Colour drawing, QWidget* parent)
-    : QWidget(parent), background_(background), drawing_(drawing) {}
+CardWidget::CardWidget(const QRect& geometry, Colour background, Colour drawing, QWidget* parent)
+    : QWidget(parent), background_(background), drawing_(drawing), ownSize_(geometry.size()) {
+  setGeometry(geometry);
+}
 
 void CardWidget::showCard(const CardModel& card) {
   if (revision_ == card.revision) return;
@@ -86,17 +88,22 @@ void CardWidget::showCard(const CardModel& card) {
   draw();
 }
 
-void CardWidget::setScale(int percent) {
+void CardWidget::setScale(int percent, const QSize& ownSize) {
   percent_ = percent;
+  ownSize_ = ownSize;
   draw();
 }
 
 void CardWidget::draw() {
+  const CardModel::Growth& growth = card_.growth;
+  const auto length = [this](int twips) { return layout::toPixels(twips, percent_); };
+  resize(ownSize_ + QSize(length(growth.right), length(growth.above) + length(growth.below)));
   const qreal ratio = devicePixelRatioF();
   const qreal zoom = percent_ / qreal{layout::kNormalScale} * ratio;
   image_ = QImage(size() * ratio, QImage::Format_RGB32);
   image_.fill(toQColor(background_, palette()));
   QPainter p(&image_);
+  p.translate(0, std::lround(layout::toPixels(growth.above) * zoom));
   if (card_.picture) drawPicture(p, *card_.picture, zoom);
   const QColor drawing = toQColor(drawing_, palette());
   for (const LedgerLine& line : card_.lines) {

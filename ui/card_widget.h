@@ -16,12 +16,14 @@ class CardWidget : public QWidget {
   Q_OBJECT
 
  public:
-  CardWidget(Colour background, Colour drawing, QWidget* parent);
+  // A practice card may grow beyond `geometry`'s size as its model asks.
+  CardWidget(const QRect& geometry, Colour background, Colour drawing, QWidget* parent);
 
   // Draws the card anew when its revision differs from the one drawn.
   void showCard(const CardModel& card);
-  // Draws the card anew at `percent` of the layout's size, for the widget's size of the moment.
-  void setScale(int percent);
+  // Sizes and draws the card anew at `percent` of the layout's size, where its own size is
+  // `ownSize`.
+  void setScale(int percent, const QSize& ownSize);
   // In device pixels, at the scale and the screen's pixel ratio.
   const QImage& image() const { return image_; }
 
@@ -33,6 +35,7 @@ class CardWidget : public QWidget {
 
   Colour background_;
   Colour drawing_;
+  QSize ownSize_;
   QImage image_;
   CardModel card_;
   std::optional<uint64_t> revision_;

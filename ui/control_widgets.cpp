@@ -20,9 +20,13 @@ void setColours(QWidget* widget, const layout::ControlSpec& spec, QPalette::Colo
 
 }  // namespace
 
-QRect pixelGeometry(const layout::ControlSpec& spec, int percent) {
-  const layout::PixelRect r = layout::toPixels(spec.rect, percent);
+QRect pixelRect(const layout::TwipRect& twips, int percent) {
+  const layout::PixelRect r = layout::toPixels(twips, percent);
   return QRect(r.left, r.top, r.width, r.height);
+}
+
+QRect pixelGeometry(const layout::ControlSpec& spec, int percent) {
+  return pixelRect(spec.rect, percent);
 }
 
 void place(QWidget* widget, const layout::ControlSpec& spec, int percent) {

@@ -13,6 +13,7 @@
 namespace quavix::control_widgets {
 
 QRect pixelGeometry(const layout::ControlSpec& spec, int percent = layout::kNormalScale);
+QRect pixelRect(const layout::TwipRect& rect, int percent = layout::kNormalScale);
 // Gives the widget the row's place and font at `percent` of the layout's size.
 void place(QWidget* widget, const layout::ControlSpec& spec, int percent);
 // Shows the row's text in the interface's language on its text box, button, option or label.

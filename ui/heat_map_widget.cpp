@@ -4,15 +4,19 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QToolTip>
+#include <algorithm>
+#include <vector>
 
+#include "core/fluency.h"
 #include "core/note_model.h"
+#include "ui/control_widgets.h"
 #include "ui/viridis.h"
 
 namespace quavix {
 
 namespace {
 
-using layout::toPixels;
+using control_widgets::pixelRect;
 
 constexpr int kMargin = 8;
 constexpr int kScaleGap = 14;
@@ -21,10 +25,8 @@ constexpr int kScaleWidth = 300;
 constexpr int kTextHeight = 18;
 const QColor kBlackKeyGrey(80, 80, 80);
 const QColor kMapKeyEdge(40, 40, 40);
-
-QRect pixelRect(const layout::TwipRect& r) {
-  return QRect(toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height));
-}
+// The response-time scale: yellow at half a second or less, dark violet at four or more.
+constexpr double kFastest = 500, kSlowest = 4000;
 
 QRect keyboardArea() {
   const QRect first = pixelRect(layout::whiteKeyRect(0));
@@ -35,6 +37,15 @@ QRect keyboardArea() {
 int keyPitch(layout::KeyRef key) {
   return kMidiBaseNote +
          (key.black ? kBlackKeyOffsets.at(key.index) : kWhiteKeyOffsets.at(key.index));
+}
+
+int64_t recentMedian(const Statistics& statistics, int clef, int pitch) {
+  std::vector<int64_t> times;
+  for (const auto& [card, memory] : statistics.memories) {
+    if (static_cast<int>(card.clef) != clef || pitchOf(card.note) != pitch) continue;
+    for (const TimedAnswer& answer : memory.recent) times.push_back(answer.milliseconds);
+  }
+  return quavix::medianOf(std::move(times));
 }
 
 }  // namespace
@@ -51,9 +62,11 @@ HeatMapWidget::HeatMapWidget(QWidget* parent) : QWidget(parent) {
 void HeatMapWidget::setFigures(const Statistics& statistics, int clef, NoteNaming naming) {
   for (int i = 0; i < kWhiteKeyCount; ++i) {
     white_[i] = figuresOfPitch(statistics, clef, keyPitch({false, i}));
+    whiteMedian_[i] = recentMedian(statistics, clef, keyPitch({false, i}));
   }
   for (int i = 0; i < kBlackKeyCount; ++i) {
     black_[i] = figuresOfPitch(statistics, clef, keyPitch({true, i}));
+    blackMedian_[i] = recentMedian(statistics, clef, keyPitch({true, i}));
   }
   clef_ = clef;
   naming_ = naming;
@@ -80,13 +93,27 @@ std::optional<layout::KeyRef> HeatMapWidget::keyAt(QPoint point) const {
   return std::nullopt;
 }
 
+void HeatMapWidget::setView(View view) {
+  view_ = view;
+  update();
+}
+
 const NoteFigures& HeatMapWidget::figuresOf(layout::KeyRef key) const {
   return key.black ? black_.at(key.index) : white_.at(key.index);
+}
+
+int64_t HeatMapWidget::medianOf(layout::KeyRef key) const {
+  return key.black ? blackMedian_.at(key.index) : whiteMedian_.at(key.index);
 }
 
 // A black key stays black until a sharp or a flat on it has been answered or missed.
 QColor HeatMapWidget::colourOf(layout::KeyRef key) const {
   const NoteFigures& figures = figuresOf(key);
+  if (view_ == View::ResponseTime) {
+    const int64_t median = medianOf(key);
+    if (median == 0) return key.black ? kBlackKeyGrey : kNeverShown;
+    return viridis(1 - std::clamp((median - kFastest) / (kSlowest - kFastest), 0.0, 1.0));
+  }
   if (figures.outcomes() == 0) return key.black ? kBlackKeyGrey : kNeverShown;
   return viridis(static_cast<double>(figures.right) / figures.outcomes());
 }
@@ -96,18 +123,26 @@ QString HeatMapWidget::figuresText(layout::KeyRef key) const {
   if (!clefCanShowPitch(clef_, keyPitch(key))) return tr("%1：此谱号不出现这个音").arg(name);
   const NoteFigures& figures = figuresOf(key);
   if (figures.shown == 0) return tr("%1：还没有出现过").arg(name);
-  QString text = tr("%1：出现 %2 次\n答对 %3 次，答错 %4 次，漏掉 %5 次")
+  // A card ends answered right or missed, or unfinished when its game stopped; wrong keys do not
+  // end it and are counted apart.
+  const uint32_t unfinished =
+      figures.shown - std::min(figures.shown, figures.right + figures.missed);
+  QString text = tr("%1：出现 %2 张 = 答对 %3 + 漏掉 %4")
                      .arg(name)
                      .arg(figures.shown)
                      .arg(figures.right)
-                     .arg(figures.wrong)
                      .arg(figures.missed);
+  if (unfinished > 0) text += tr(" + 未完 %1").arg(unfinished);
+  text += tr("\n另按错 %1 次").arg(figures.wrong);
   if (figures.outcomes() > 0) {
     text += tr("\n正确率 %1%").arg(qRound(100.0 * figures.right / figures.outcomes()));
   }
   if (figures.right > 0) {
     const double seconds = figures.rightMilliseconds / 1000.0 / figures.right;
     text += tr("\n答对平均用时 %1 秒").arg(seconds, 0, 'f', 1);
+  }
+  if (medianOf(key) > 0) {
+    text += tr("\n最近答对用时中位数 %1 秒").arg(medianOf(key) / 1000.0, 0, 'f', 1);
   }
   return text;
 }
@@ -141,20 +176,25 @@ void HeatMapWidget::paintEvent(QPaintEvent*) {
 
 void HeatMapWidget::paintScale(QPainter& painter) const {
   const int top = keyArea({false, 0}).bottom() + kScaleGap;
-  const QRect bar(kMargin + 60, top, kScaleWidth, kScaleHeight);
+  const QRect bar(kMargin + 80, top, kScaleWidth, kScaleHeight);
   QLinearGradient gradient(bar.topLeft(), bar.topRight());
   for (int i = 0; i <= 10; ++i) gradient.setColorAt(i / 10.0, viridis(i / 10.0));
-  painter.setPen(Qt::black);
-  painter.drawText(QRect(kMargin, top, 56, kScaleHeight), Qt::AlignVCenter, tr("正确率"));
+  // The window's own text colour, legible on a dark scheme too.
+  painter.setPen(palette().color(QPalette::WindowText));
+  const bool time = view_ == View::ResponseTime;
+  painter.drawText(QRect(kMargin, top, 74, kScaleHeight), Qt::AlignVCenter,
+                   time ? tr("用时") : tr("正确率"));
   painter.fillRect(bar, gradient);
   const QRect labels(bar.left() - 20, bar.bottom() + 2, bar.width() + 40, kTextHeight - 2);
-  painter.drawText(labels, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("0%"));
-  painter.drawText(labels, Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("50%"));
-  painter.drawText(labels, Qt::AlignRight | Qt::AlignTop, QStringLiteral("100%"));
+  painter.drawText(labels, Qt::AlignLeft | Qt::AlignTop, time ? tr("≥4 秒") : QStringLiteral("0%"));
+  painter.drawText(labels, Qt::AlignHCenter | Qt::AlignTop,
+                   time ? tr("2¼ 秒") : QStringLiteral("50%"));
+  painter.drawText(labels, Qt::AlignRight | Qt::AlignTop,
+                   time ? tr("≤0.5 秒") : QStringLiteral("100%"));
   const QRect grey(bar.right() + 40, top, kScaleHeight * 2, kScaleHeight);
   painter.fillRect(grey, kNeverShown);
-  painter.drawText(QRect(grey.right() + 6, top, 200, kScaleHeight), Qt::AlignVCenter,
-                   tr("没有出现或没有作答"));
+  painter.drawText(QRect(grey.right() + 6, top, 260, kScaleHeight), Qt::AlignVCenter,
+                   time ? tr("还没有答对的用时") : tr("没有出现或没有作答"));
 }
 
 bool HeatMapWidget::event(QEvent* event) {

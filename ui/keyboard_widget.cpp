@@ -5,20 +5,21 @@
 
 #include "core/mouse_codes.h"
 #include "ui/colours.h"
+#include "ui/control_widgets.h"
 
 namespace quavix {
 
 namespace {
 
+using control_widgets::pixelRect;
+
 const QColor kKeyEdge(64, 64, 64);
+constexpr int kNamePixels = 10;
+// "Sol#" within a black key.
+constexpr int kBlackKeyNamePixels = 8;
 
 bool isKey(const layout::ControlSpec& c) {
   return c.name == layout::kWhiteKeys || c.name == layout::kBlackKeys;
-}
-
-QRect pixelRect(const layout::TwipRect& twips, int percent) {
-  const layout::PixelRect r = layout::toPixels(twips, percent);
-  return QRect(r.left, r.top, r.width, r.height);
 }
 
 int heldIndex(layout::KeyRef key) { return key.black ? kWhiteKeyCount + key.index : key.index; }
@@ -84,12 +85,13 @@ void KeyboardWidget::setScale(int percent) {
 void KeyboardWidget::setKeyColours(const Controls& controls) {
   const QString answerName = QString::fromStdString(controls.answerName);
   if (controls.whiteKeyColours == whiteColours_ && controls.blackKeyColours == blackColours_ &&
-      answerName == answerName_) {
+      answerName == answerName_ && controls.keyLabels == labels_) {
     return;
   }
   whiteColours_ = controls.whiteKeyColours;
   blackColours_ = controls.blackKeyColours;
   answerName_ = answerName;
+  labels_ = controls.keyLabels;
   update();
 }
 
@@ -125,7 +127,8 @@ void KeyboardWidget::paintKey(QPainter& p, const PaintedKey& painted) const {
     }
     // A lighter front edge, as the key's top face ends.
     p.fillRect(r.x() + px(2), r.bottom() - px(5), r.width() - px(4), px(4), QColor(45, 45, 45));
-    if (colour == kRed) paintAnswerName(p, r.adjusted(0, 0, 0, -px(6)));
+    paintLabel(p, r.adjusted(0, 0, 0, -px(6)), labels_.black[painted.key.index], colour == kRed,
+               Qt::white, kBlackKeyNamePixels);
     return;
   }
   const Colour colour = whiteColours_[painted.key.index];
@@ -135,17 +138,30 @@ void KeyboardWidget::paintKey(QPainter& p, const PaintedKey& painted) const {
   p.drawLine(r.topLeft(), r.bottomLeft());
   p.drawLine(r.bottomLeft(), r.bottomRight());
   if (painted.key.index == kWhiteKeyCount - 1) p.drawLine(r.topRight(), r.bottomRight());
-  if (colour == kRed) paintAnswerName(p, r);
+  paintLabel(p, r, labels_.white[painted.key.index], colour == kRed,
+             colour == kRed ? Qt::white : QColor(kKeyEdge), kNamePixels);
 }
 
-// Near the key's front edge, where a black key above does not hide it.
-void KeyboardWidget::paintAnswerName(QPainter& p, const QRect& key) const {
-  if (answerName_.isEmpty()) return;
+// Near the key's front edge, where a black key above does not hide it: the note's name (the red
+// answer key's own when it has one), and above it the computer key that plays it.
+void KeyboardWidget::paintLabel(QPainter& p, const QRect& key, const KeyLabel& label, bool red,
+                                const QColor& ink, int namePixels) const {
+  const QString name =
+      red && !answerName_.isEmpty() ? answerName_ : QString::fromStdString(label.name);
+  if (name.isEmpty() && label.letter.empty()) return;
   QFont font = p.font();
-  font.setPixelSize(px(10));
+  font.setBold(false);
+  // The red key's own name as it always was.
+  font.setPixelSize(px(red && !answerName_.isEmpty() ? kNamePixels : namePixels));
   p.setFont(font);
-  p.setPen(Qt::white);
-  p.drawText(key.adjusted(0, 0, 0, -px(4)), Qt::AlignHCenter | Qt::AlignBottom, answerName_);
+  p.setPen(ink);
+  const QRect nameLine = key.adjusted(0, 0, 0, -px(4));
+  p.drawText(nameLine, Qt::AlignHCenter | Qt::AlignBottom, name);
+  font.setBold(true);
+  font.setPixelSize(px(kNamePixels));
+  p.setFont(font);
+  p.drawText(nameLine.adjusted(0, 0, 0, -px(13)), Qt::AlignHCenter | Qt::AlignBottom,
+             QString::fromStdString(label.letter));
 }
 
 QPoint KeyboardWidget::toWindowPixel(QPointF local) const { return local.toPoint() + pos(); }

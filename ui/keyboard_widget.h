@@ -26,7 +26,7 @@ class KeyboardWidget : public QWidget {
   // Lays the keys out at `percent` of the layout's size.
   void setScale(int percent);
 
-  // Repaints only when a key's colour changed.
+  // Repaints only when a key's colour or label changed.
   void setKeyColours(const Controls& controls);
   // Held keys are drawn pressed, whoever holds them.
   void setHeldKeys(const KeyRouter& keys);
@@ -49,7 +49,8 @@ class KeyboardWidget : public QWidget {
   };
 
   void paintKey(QPainter& painter, const PaintedKey& key) const;
-  void paintAnswerName(QPainter& p, const QRect& key) const;
+  void paintLabel(QPainter& p, const QRect& key, const KeyLabel& label, bool red, const QColor& ink,
+                  int namePixels) const;
   QPoint toWindowPixel(QPointF local) const;
   QPoint twipsInKey(layout::KeyRef key, QPointF local) const;
   // A length in the layout's pixels at the keyboard's scale.
@@ -59,6 +60,7 @@ class KeyboardWidget : public QWidget {
   std::array<Colour, kWhiteKeyCount> whiteColours_{};
   std::array<Colour, kBlackKeyCount> blackColours_{};
   QString answerName_;
+  KeyLabels labels_;
   std::array<bool, kWhiteKeyCount + kBlackKeyCount> held_{};
   std::optional<layout::KeyRef> mouseKey_;
   int percent_ = layout::kNormalScale;

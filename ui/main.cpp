@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLabel>
 #include <QPointer>
 #include <cstdio>
 
@@ -65,6 +66,7 @@ int main(int argc, char** argv) {
                            midiInput, statistics, microphone});
   quavix::VelmoraWindow window(velmora);
   target = &window;
+  window.bandMenu()->setDueNotes([&statistics] { return statistics.dueToday(); });
   // Made when first asked for, so that a player who never opens it pays nothing for it.
   quavix::StatisticsWindow* statisticsWindow = nullptr;
   QObject::connect(window.bandMenu(), &quavix::BandMenu::statisticsRequested, &window, [&] {
@@ -100,5 +102,10 @@ int main(int argc, char** argv) {
   // Ways out that bypass the window's close still save the scores, once.
   velmora.Form_Unload();
   if (printTimer1) std::fprintf(stderr, "timer1 %s\n", timer1Ticks.summary().c_str());
+  // What the score display read last, for the desktop test.
+  if (qEnvironmentVariable("QUAVIX_PRINT_SCORE_DISPLAY") == QLatin1String("1")) {
+    const auto* label2 = qobject_cast<QLabel*>(window.controlWidget("Label2"));
+    std::fprintf(stderr, "score-display %s\n", label2->text().toUtf8().constData());
+  }
   return status;
 }

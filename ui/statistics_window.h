@@ -6,6 +6,7 @@
 #include "core/note_naming.h"
 #include "core/statistics_recorder.h"
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QTabBar;
@@ -13,11 +14,14 @@ class QTreeWidget;
 
 namespace quavix {
 
+class FluencyChart;
 class HeatMapWidget;
+class PracticeSummary;
 class ScoreHistoryChart;
 
-// The statistics as pictures: a heat map of the keyboard per clef, the notes most often
-// confused and the score history. It follows the recorder live while it is open.
+// The statistics as pictures: a heat map of the keyboard per clef, the review and the daily goal,
+// the notes most often confused, the points of every game and the fluency of every day. It
+// follows the recorder live while it is open.
 class StatisticsWindow : public QWidget {
   Q_OBJECT
 
@@ -31,6 +35,9 @@ class StatisticsWindow : public QWidget {
   void present();
   // Notes are named so from the next drawing on.
   void setNoteNaming(NoteNaming naming);
+  // Writes the game history to this file and the notes' figures beside it, as <name>-notes.csv;
+  // false, with a message to the player, when either could not be written.
+  bool exportTo(const QString& gamesPath);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -39,14 +46,19 @@ class StatisticsWindow : public QWidget {
   void refreshSoon();
   void refresh();
   void askToClear();
+  void askWhereToExport();
 
   StatisticsRecorder& recorder_;
   NoteNaming naming_ = NoteNaming::Letters;
   QTabBar* clefs_ = nullptr;
+  QComboBox* view_ = nullptr;
   HeatMapWidget* heatMap_ = nullptr;
+  PracticeSummary* summary_ = nullptr;
   QTreeWidget* confusions_ = nullptr;
   ScoreHistoryChart* history_ = nullptr;
+  FluencyChart* fluency_ = nullptr;
   QLabel* note_ = nullptr;
+  QPushButton* export_ = nullptr;
   QPushButton* clear_ = nullptr;
   bool refreshPending_ = false;
   bool charted_ = false;

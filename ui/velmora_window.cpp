@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
@@ -60,6 +61,8 @@ VelmoraWindow::VelmoraWindow(Velmora& velmora) : velmora_(velmora) {
     if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
   }
   setWindowIcon(icon);
+  // The band's tooltip also while the practice dialog has the focus.
+  setAttribute(Qt::WA_AlwaysShowToolTips);
 
   language_.use(velmora_.settings().language);
   buildControls();
@@ -82,8 +85,8 @@ void VelmoraWindow::buildControls() {
     widgets_[{std::string(name), index}] = widget;
   };
   // Containers before what they hold; the stacking order is set afterwards.
-  card_ = new CardWidget(control("Picture1").background, control("Picture1").foreground, this);
-  card_->setGeometry(pixelGeometry(control("Picture1")));
+  card_ = new CardWidget(pixelGeometry(control("Picture1")), control("Picture1").background,
+                         control("Picture1").foreground, this);
   keep(card_, "Picture1");
   for (int i = 0; i < 2; ++i) {
     image1_[i] = new NoteImage(readShippedImage(kNoteImageFiles[i]), i == 0, card_);
@@ -149,8 +152,14 @@ void VelmoraWindow::connectHandlers() {
           });
   connect(command3_, &QAbstractButton::clicked, this,
           [this] { run([this] { velmora_.Command3_Click(); }); });
-  connect(command4_, &QAbstractButton::clicked, this,
-          [this] { run([this] { velmora_.Command4_Click(); }); });
+  connect(command4_, &QAbstractButton::clicked, this, [this] {
+    if (velmora_.settings().askBeforeClearing &&
+        QMessageBox::question(this, shownText(layout::control("Command4").text),
+                              tr("所有分数都将清零，确定吗？")) != QMessageBox::Yes) {
+      return;
+    }
+    run([this] { velmora_.Command4_Click(); });
+  });
   for (int i = 0; i < 3; ++i) {
     connect(option1_[i], &QAbstractButton::clicked, this,
             [this, i] { run([this, i] { velmora_.Option1_Click(i); }); });
@@ -177,7 +186,10 @@ void VelmoraWindow::mirror() {
     namingShown_ = velmora_.settings().noteNames;
     showTexts();
   }
-  if (changed(&Controls::gameRunning) || changed(&Controls::label2Score)) showCaptions(now);
+  if (changed(&Controls::gameRunning) || changed(&Controls::label2Score) ||
+      changed(&Controls::secondsLeft) || changed(&Controls::runResult)) {
+    showCaptions(now);
+  }
   if (changed(&Controls::command4Enabled)) command4_->setEnabled(now.command4Enabled);
   keyboard_->setKeyColours(now);
   keyboard_->setHeldKeys(velmora_.keys());
@@ -236,7 +248,7 @@ void VelmoraWindow::applyScale() {
   for (OptionBox* option : option1_) option->setScale(scale_);
   for (OptionBox* option : option2_) option->setScale(scale_);
   for (NoteImage* image : image1_) image->setScale(scale_);
-  card_->setScale(scale_);
+  card_->setScale(scale_, pixelGeometry(layout::control("Picture1"), scale_).size());
   placeCard(velmora_.controls(), nullptr);
   // A window grown past the screen's edge comes back onto it.
   if (isVisible() && screen()) {
@@ -259,7 +271,8 @@ int VelmoraWindow::fitScreenScale() const {
 
 void VelmoraWindow::showCaptions(const Controls& now) {
   command3_->setText(shownText(command3Caption(now)));
-  label2_->setText(shownScoreCaption(now.label2Score));
+  label2_->setText(now.runResult ? shownRunCaption(*now.runResult)
+                                 : shownScoreCaption(now.label2Score, now.secondsLeft));
 }
 
 void VelmoraWindow::showTexts() {
@@ -267,6 +280,7 @@ void VelmoraWindow::showTexts() {
     if (!spec.text.empty()) showText(controlWidget(spec.name, spec.index), spec);
   }
   label1_->setText(withMiddleCName(label1_->text(), namingShown_));
+  band_->setToolTip(tr("右键单击黑色横条可打开设置"));
   showCaptions(velmora_.controls());
 }
 

@@ -7,6 +7,7 @@ namespace quavix {
 struct StoredStatistics {
   enum class Status {
     Loaded,
+    Upgraded,     // read from an older version, to be written in this one at once
     Fresh,        // there was none, or an unreadable one was set aside
     Untouchable,  // written by a newer version, or unreadable and could not be set aside
   };

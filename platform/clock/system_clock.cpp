@@ -1,6 +1,7 @@
 #include "platform/clock/system_clock.h"
 
 #include <chrono>
+#include <ctime>
 
 namespace quavix {
 
@@ -12,6 +13,12 @@ int64_t SystemClock::steadyMilliseconds() {
 int64_t SystemClock::unixSeconds() {
   using namespace std::chrono;
   return duration_cast<seconds>(system_clock::now().time_since_epoch()).count();
+}
+
+int64_t SystemClock::utcOffsetSeconds() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  return localtime_r(&now, &local) ? local.tm_gmtoff : 0;
 }
 
 }  // namespace quavix

@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include "core/note_naming.h"
+
 namespace quavix {
 
 namespace {
@@ -33,6 +35,13 @@ std::filesystem::path findDataFile(std::string_view name, std::string_view set,
 
 std::filesystem::path findDataFile(std::string_view name, std::string_view set) {
   return findDataFile(name, set, folders());
+}
+
+std::filesystem::path findSpokenName(std::string_view name, std::string_view set) {
+  const auto own = playersOwnRecording(name);
+  std::error_code ec;
+  if (own && std::filesystem::exists(*own, ec)) return *own;
+  return findDataFile(name, set);
 }
 
 std::filesystem::path findDataFile(std::string_view name, const DataFolders& folders) {

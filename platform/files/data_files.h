@@ -24,6 +24,10 @@ std::filesystem::path findDataFile(std::string_view name, std::string_view set,
                                    const DataFolders& folders);
 std::filesystem::path findDataFile(std::string_view name, std::string_view set);
 
+// A spoken note name: the player's own recording of a natural's letter in the working directory
+// (2.wav to 8.wav) in every naming and language, else as findDataFile finds the name.
+std::filesystem::path findSpokenName(std::string_view name, std::string_view set);
+
 // Where a picture that is part of the window is read from: the folders only, never the working
 // directory. When neither has it, the path in the installed folder.
 std::filesystem::path findBuiltInFile(std::string_view name, const DataFolders& folders);

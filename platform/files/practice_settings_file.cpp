@@ -9,10 +9,24 @@ namespace quavix {
 namespace {
 
 constexpr char kClefs[] = "practice/clefs";
+constexpr char kOnlyClef[] = "practice/onlyClef";
 constexpr char kAccidentals[] = "practice/accidentals";
 constexpr char kKeys[] = "practice/keys";
 constexpr char kNames[] = "practice/names";
-constexpr char kRedKeyName[] = "practice/redKeyName";
+
+// The beginners' helps, each a yes or no.
+struct HelpInfo {
+  bool PlayerSettings::*help;
+  const char* key;
+};
+constexpr std::array<HelpInfo, 6> kHelps = {{
+    {&PlayerSettings::redKeyName, "practice/redKeyName"},
+    {&PlayerSettings::keyNames, "practice/keyNames"},
+    {&PlayerSettings::keyLetters, "practice/keyLetters"},
+    {&PlayerSettings::showMissedAnswer, "practice/showMissedAnswer"},
+    {&PlayerSettings::countdown, "practice/countdown"},
+    {&PlayerSettings::askBeforeClearing, "practice/askBeforeClearing"},
+}};
 
 struct AccidentalsInfo {
   Accidentals accidentals;
@@ -23,18 +37,25 @@ constexpr std::array<AccidentalsInfo, 3> kAccidentalCodes = {
      {Accidentals::SharpsFlats, "sharps-flats"},
      {Accidentals::Keys, "keys"}}};
 
+struct OnlyClefInfo {
+  std::optional<Clef> clef;
+  std::string_view code;
+};
+constexpr std::array<OnlyClefInfo, 3> kOnlyClefCodes = {
+    {{std::nullopt, "none"}, {Clef::Alto, "alto"}, {Clef::Tenor, "tenor"}}};
+
 std::string endKey(const char* end, Clef clef) {
   return std::string("practice/") + end + "." + std::string(clefCode(clef));
 }
 
 std::string naturalName(int16_t height) { return noteName(naturalAt(height)); }
 
-// One end of a clef's range: a note on the clef's staff, read at its letter's height.
+// One end of a clef's range: a note its cards can show, read at its letter's height.
 std::optional<int16_t> readEnd(const SettingsText& file, const std::string& key, Clef clef) {
   const auto value = file.text(key.c_str());
   if (!value) return std::nullopt;
   const auto note = parseNoteName(*value);
-  const NoteRange staff = wholeStaff(clef);
+  const NoteRange staff = widestRange(clef);
   if (note && diatonicOf(*note) >= staff.lowest && diatonicOf(*note) <= staff.highest) {
     return static_cast<int16_t>(diatonicOf(*note));
   }
@@ -89,6 +110,8 @@ void readPracticeSettings(const SettingsText& file, PlayerSettings& settings) {
   for (Clef clef : kAllClefs) practice.range(clef) = readRange(file, clef, practice.range(clef));
   practice.mixedClefs = readChoices(file, kClefs, practice.mixedClefs, clefIndex,
                                     "not a list of treble, bass, alto and tenor");
+  practice.onlyClef = file.readCode(kOnlyClef, std::span<const OnlyClefInfo>(kOnlyClefCodes),
+                                    &OnlyClefInfo::clef, practice.onlyClef);
   practice.accidentals =
       file.readCode(kAccidentals, std::span<const AccidentalsInfo>(kAccidentalCodes),
                     &AccidentalsInfo::accidentals, practice.accidentals);
@@ -100,7 +123,7 @@ void readPracticeSettings(const SettingsText& file, PlayerSettings& settings) {
                                 : file.ignoring(kNames, "not letters, solfege, german or numbers",
                                                 settings.noteNames);
   }
-  settings.redKeyName = file.readBool(kRedKeyName, settings.redKeyName);
+  for (const auto& [help, key] : kHelps) settings.*help = file.readBool(key, settings.*help);
 }
 
 void addPracticeSettings(const PlayerSettings& settings,
@@ -111,6 +134,9 @@ void addPracticeSettings(const PlayerSettings& settings,
     if (practice.mixedClefs[static_cast<int>(clef)]) clefs.emplace_back(clefCode(clef));
   }
   values.emplace_back(kClefs, joinIniList(clefs));
+  for (const auto& [clef, code] : kOnlyClefCodes) {
+    if (clef == practice.onlyClef) values.emplace_back(kOnlyClef, code);
+  }
   for (Clef clef : kAllClefs) {
     values.emplace_back(endKey("lowest", clef), naturalName(practice.range(clef).lowest));
     values.emplace_back(endKey("highest", clef), naturalName(practice.range(clef).highest));
@@ -124,7 +150,9 @@ void addPracticeSettings(const PlayerSettings& settings,
   }
   values.emplace_back(kKeys, joinIniList(keys));
   values.emplace_back(kNames, namingCode(settings.noteNames));
-  values.emplace_back(kRedKeyName, settings.redKeyName ? "true" : "false");
+  for (const auto& [help, key] : kHelps) {
+    values.emplace_back(key, settings.*help ? "true" : "false");
+  }
 }
 
 }  // namespace quavix

@@ -20,13 +20,28 @@ using Status = StoredStatistics::Status;
 // the window's thread, and a larger one would keep the window from appearing for seconds.
 constexpr std::size_t kMaxStatisticsBytes = 16 * 1024 * 1024;
 
-// The first of <name>.broken, <name>.broken.2, ... that is free, so no earlier one is lost.
-std::filesystem::path brokenPlace(const std::filesystem::path& path) {
-  std::filesystem::path place = path.string() + ".broken";
+// The first of <name><suffix>, <name><suffix>.2, ... that is free, so no earlier one is lost.
+std::filesystem::path freePlace(const std::filesystem::path& path, const std::string& suffix) {
+  std::filesystem::path place = path.string() + suffix;
   for (int n = 2; std::filesystem::exists(place); ++n) {
-    place = path.string() + ".broken." + std::to_string(n);
+    place = path.string() + suffix + "." + std::to_string(n);
   }
   return place;
+}
+
+// An older version of the game cannot read the upgraded file; it finds its own copy beside it.
+void keepOlderVersion(const std::filesystem::path& path, int version,
+                      const std::vector<char>& bytes) {
+  const std::filesystem::path copy = freePlace(path, ".v" + std::to_string(version));
+  std::string problem;
+  if (writeFileAtomically(copy, {bytes.data(), bytes.size()}, problem)) {
+    std::fprintf(stderr, "quavix: the statistics file %s is upgraded; the old one is kept as %s\n",
+                 path.c_str(), copy.c_str());
+  } else {
+    std::fprintf(stderr,
+                 "quavix: the statistics file %s is upgraded without a copy of the old one: %s\n",
+                 path.c_str(), problem.c_str());
+  }
 }
 
 }  // namespace
@@ -56,7 +71,11 @@ StoredStatistics StatisticsFile::loadStatistics() {
         QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())));
     switch (parsed.result) {
       case ParsedStatistics::Result::Read:
-        return {Status::Loaded, std::move(parsed.statistics)};
+        if (parsed.version == kStatisticsVersion) {
+          return {Status::Loaded, std::move(parsed.statistics)};
+        }
+        keepOlderVersion(path_, parsed.version, bytes);
+        return {Status::Upgraded, std::move(parsed.statistics)};
       case ParsedStatistics::Result::Newer:
         std::fprintf(stderr,
                      "quavix: the statistics file %s is of a newer version (%s); it is left as "
@@ -68,7 +87,7 @@ StoredStatistics StatisticsFile::loadStatistics() {
         break;
     }
   }
-  const std::filesystem::path aside = brokenPlace(path_);
+  const std::filesystem::path aside = freePlace(path_, ".broken");
   std::filesystem::rename(path_, aside, error);
   if (error) {
     std::fprintf(stderr,

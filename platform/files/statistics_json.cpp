@@ -1,9 +1,12 @@
 #include "platform/files/statistics_json.h"
 
+#include <QDate>
 #include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -16,6 +19,8 @@ namespace {
 
 // Whole numbers in a JSON double stay exact up to 2^53.
 constexpr double kLargestExact = 9007199254740992.0;
+// Julian day of 1970-01-01, where the game's day numbers start.
+constexpr qint64 kJulianDayOf1970 = 2440588;
 
 struct Damage : std::runtime_error {
   using std::runtime_error::runtime_error;
@@ -112,23 +117,45 @@ void readWritten(const QJsonObject& object, Statistics& statistics) {
   readFigures(object, statistics.written[{*clef, *note}]);
 }
 
+constexpr std::array<const char*, 4> kModeNames = {"learning", "test", "run", "review"};
+
+QString text(std::string_view view) {
+  return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
+}
+
+QString dayText(int64_t day) {
+  return QDate::fromJulianDay(day + kJulianDayOf1970).toString(Qt::ISODate);
+}
+
+int64_t readDay(const QJsonObject& object, const char* key) {
+  const QDate date = QDate::fromString(object.value(QLatin1String(key)).toString(), Qt::ISODate);
+  if (!date.isValid()) throw Damage(std::string("\"") + key + "\" is no date");
+  return date.toJulianDay() - kJulianDayOf1970;
+}
+
 QJsonObject gameToJson(const GameRecord& game) {
-  return {
-      {"mode", game.mode == PlayMode::Test ? "test" : "learning"},
+  QJsonObject object{
+      {"mode", kModeNames.at(static_cast<size_t>(game.mode))},
       {"clefChoice", game.clefChoice},
       {"startScore", game.startScore},
       {"endScore", game.endScore},
       {"startedAt", QDateTime::fromSecsSinceEpoch(game.startedAt, Qt::UTC).toString(Qt::ISODate)},
-      {"durationMs", static_cast<double>(game.durationMilliseconds)}};
+      {"utcOffsetMinutes", game.utcOffsetMinutes},
+      {"durationMs", static_cast<double>(game.durationMilliseconds)},
+      {"right", static_cast<double>(game.right)},
+      {"wrong", static_cast<double>(game.wrong)},
+      {"missed", static_cast<double>(game.missed)},
+      {"medianMs", static_cast<double>(game.medianMilliseconds)}};
+  if (game.noteSet) object.insert("noteSet", text(runNoteSetCode(*game.noteSet)));
+  return object;
 }
 
 GameRecord readGame(const QJsonObject& object) {
   GameRecord game;
-  const QString mode = object.value(QLatin1String("mode")).toString();
-  if (mode != QLatin1String("learning") && mode != QLatin1String("test")) {
-    throw Damage("a game's \"mode\" is neither learning nor test");
-  }
-  game.mode = mode == QLatin1String("test") ? PlayMode::Test : PlayMode::Learning;
+  const std::string mode = object.value(QLatin1String("mode")).toString().toStdString();
+  const auto known = std::find(kModeNames.begin(), kModeNames.end(), mode);
+  if (known == kModeNames.end()) throw Damage("a game's \"mode\" is unknown");
+  game.mode = static_cast<PlayMode>(known - kModeNames.begin());
   game.clefChoice = static_cast<int16_t>(readNumber(object, "clefChoice", 0, 2));
   game.startScore = readScore(object, "startScore");
   game.endScore = readScore(object, "endScore");
@@ -138,7 +165,49 @@ GameRecord readGame(const QJsonObject& object) {
   game.startedAt = started.toSecsSinceEpoch();
   game.durationMilliseconds =
       static_cast<int64_t>(readNumber(object, "durationMs", 0, kLargestExact));
+  game.utcOffsetMinutes = static_cast<int16_t>(readNumber(object, "utcOffsetMinutes", -1440, 1440));
+  game.right = readCount(object, "right");
+  game.wrong = readCount(object, "wrong");
+  game.missed = readCount(object, "missed");
+  game.medianMilliseconds = static_cast<int64_t>(readNumber(object, "medianMs", 0, kLargestExact));
+  if (object.contains(QLatin1String("noteSet"))) {
+    game.noteSet =
+        runNoteSetOfCode(object.value(QLatin1String("noteSet")).toString().toStdString());
+    if (!game.noteSet) throw Damage("a game's \"noteSet\" is unknown");
+  }
   return game;
+}
+
+QJsonObject memoryToJson(const WrittenNote& card, const NoteMemory& memory) {
+  QJsonArray recent;
+  for (const TimedAnswer& answer : memory.recent) {
+    recent.append(QJsonObject{{"day", dayText(answer.day)},
+                              {"ms", static_cast<double>(answer.milliseconds)}});
+  }
+  QJsonObject object{{"clef", text(clefCode(card.clef))},
+                     {"note", QString::fromStdString(noteName(card.note))},
+                     {"box", memory.box},
+                     {"recent", recent}};
+  if (memory.lastReviewDay != kNeverReviewed) {
+    object.insert("lastReview", dayText(memory.lastReviewDay));
+  }
+  return object;
+}
+
+void readMemory(const QJsonObject& object, Statistics& statistics) {
+  const auto clef = clefOfCode(object.value(QLatin1String("clef")).toString().toStdString());
+  const auto note = parseNoteName(object.value(QLatin1String("note")).toString().toStdString());
+  if (!clef || !note) throw Damage("a memory's \"clef\" or \"note\" is unknown");
+  NoteMemory& memory = statistics.memories[{*clef, *note}];
+  memory.box = static_cast<int16_t>(readNumber(object, "box", 1, kBoxCount));
+  if (object.contains(QLatin1String("lastReview"))) {
+    memory.lastReviewDay = readDay(object, "lastReview");
+  }
+  for (const QJsonValue& entry : arrayOf(object, "recent")) {
+    const QJsonObject answer = objectAt(entry, "recent");
+    memory.recent.push_back(
+        {readDay(answer, "day"), static_cast<int64_t>(readNumber(answer, "ms", 0, kLargestExact))});
+  }
 }
 
 }  // namespace
@@ -159,8 +228,15 @@ QByteArray statisticsToJson(const Statistics& statistics) {
   }
   QJsonArray games;
   for (const GameRecord& game : statistics.games) games.append(gameToJson(game));
-  const QJsonObject root{
-      {"version", kStatisticsVersion}, {"notes", notes}, {"written", written}, {"games", games}};
+  QJsonArray memories;
+  for (const auto& [card, memory] : statistics.memories)
+    memories.append(memoryToJson(card, memory));
+  const QJsonObject root{{"version", kStatisticsVersion},
+                         {"dailyGoalMinutes", statistics.dailyGoalMinutes},
+                         {"notes", notes},
+                         {"written", written},
+                         {"games", games},
+                         {"memories", memories}};
   return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -195,6 +271,14 @@ ParsedStatistics statisticsFromJson(const QByteArray& bytes) {
     for (const QJsonValue& entry : arrayOf(root, "games")) {
       parsed.statistics.games.push_back(readGame(objectAt(entry, "games")));
     }
+    for (const QJsonValue& entry : arrayOf(root, "memories")) {
+      readMemory(objectAt(entry, "memories"), parsed.statistics);
+    }
+    if (root.contains(QLatin1String("dailyGoalMinutes"))) {
+      parsed.statistics.dailyGoalMinutes =
+          static_cast<int16_t>(readNumber(root, "dailyGoalMinutes", 1, kLongestGoalMinutes));
+    }
+    parsed.version = static_cast<int>(version);
   } catch (const Damage& damage) {
     parsed.statistics = {};
     parsed.problem = QString::fromStdString(damage.what());

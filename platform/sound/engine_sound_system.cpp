@@ -38,7 +38,7 @@ bool EngineSoundSystem::setUpAudio() {
 
 bool EngineSoundSystem::playNoteSample(std::string_view fileName) {
   if (!engine_.hasOutput()) return false;
-  const auto path = findDataFile(fileName, noteNameSet_);
+  const auto path = findSpokenName(fileName, noteNameSet_);
   std::string problem;
   auto sample = loadSample(path, problem);
   if (!sample) {

@@ -39,8 +39,8 @@ struct Pictures : PictureFiles {
 struct NoRecorder : GameRecorder {
   void opened() override {}
   void closed() override {}
-  void gameStarted(PlayMode, int, int16_t) override {}
-  void gameEnded(int16_t) override {}
+  void gameStarted(PlayMode, int, int16_t, std::optional<RunNoteSet>) override {}
+  std::optional<GameRecord> gameEnded(int16_t) override { return std::nullopt; }
   void cardShown(int, int) override {}
   void answered(int, int, int, bool) override {}
   void cardMissed(int, int) override {}

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "core/card_face.h"
+#include "core/key_labels.h"
 #include "core/key_signature.h"
 #include "core/midi_notes.h"
 #include "core/practice_choice.h"
@@ -46,6 +48,7 @@ TEST(Practice, CardsComeFromTheChosenClefsRangesAndSpellings) {
   using Draws = std::vector<float>;
   const std::tuple<PracticeSettings, int, int16_t, Draws, Clef, const char*, int> cases[] = {
       {altoTenor, 2, 3300, {pick(1, 2), pick(9, 19), 0, 0}, Clef::Tenor, "A3", 0},
+      {{.onlyClef = Clef::Alto}, 0, 3300, {pick(0, 19), 0, 0}, Clef::Alto, "E5", 0},
       {signs, 0, 3300, {pick(6, 19), 0, pick(1, 2), 0}, Clef::Treble, "E5", 0},  // never E#
       {keys, 0, 3300, {pick(12, 19), 0, pick(0, 15), 0}, Clef::Treble, "Fb4", -7},
       {keys, 0, 3300, {pick(16, 19), 0, pick(14, 15), 0}, Clef::Treble, "B#3", 7},
@@ -134,22 +137,35 @@ TEST(PracticeFace, KeySignaturesStandWhereEachClefWritesThem) {
   }
 }
 
-// A sign of the note's own moves it right, ledger lines with it; a natural note on the treble or
-// bass staff stays the game's own card, to the pixel.
-TEST(PracticeFace, TheNotesOwnSignMakesRoomAndNaturalCardsStayAsTheyWere) {
+// A sign of the note's own or a signature moves the note right, ledger lines with it, and only
+// a card that needs room grows, by whole pixels; a natural note on the treble or bass staff stays
+// the game's own card, to the pixel.
+TEST(PracticeFace, SignsMakeRoomAndOnlyCardsThatNeedItGrow) {
   using G = CardGlyph;
-  const std::tuple<Clef, int, int, const char*, std::vector<CardSymbol>, int, size_t> cases[] = {
-      {Clef::Alto, 9, 0, "C4", {{G::CClef, 45, 570}}, 0, 0},
-      {Clef::Treble, 15, 1, "C4", {{G::Sharp, 345, 390}}, 105, 1},
-      {Clef::Bass, 17, 0, "C#2", {{G::Sharp, 360, 930}}, 135, 2}};
-  for (const auto& [clef, step, fifths, note, symbols, shift, ledgers] : cases) {
+  using Ys = std::vector<int>;
+  // clef, step, fifths, note, its last symbol, the note's shift, ledger lines, growth
+  // clang-format off
+  const std::tuple<Clef, int, int, const char*, CardSymbol, int, Ys, CardModel::Growth> cases[] = {
+      {Clef::Alto, 9, 0, "C4", {G::CClef, 45, 570}, 0, {}, {}},
+      {Clef::Treble, 15, 1, "C4", {G::Sharp, 345, 390}, 210, {845}, {}},
+      {Clef::Bass, 17, 0, "C#2", {G::Sharp, 360, 930}, 135, {935, 845}, {}},
+      {Clef::Alto, -4, 0, "B5", {G::CClef, 45, 570}, 0, {300, 210, 120, 30}, {0, 90, 0}},
+      {Clef::Bass, -4, 0, "C#5", {G::Sharp, 360, -15}, 135, {300, 210, 120, 30}, {0, 180, 0}},
+      {Clef::Tenor, 22, 0, "B1", {G::CClef, 45, 480}, 0, {1115, 1025, 935, 845}, {0, 0, 30}},
+      {Clef::Treble, 9, 4, "B4", {G::Sharp, 795, 480}, 660, {}, {195, 0, 0}}};
+  // clang-format on
+  for (const auto& [clef, step, fifths, note, last, shift, ys, growth] : cases) {
     const PracticeCard card{clef, static_cast<int16_t>(step), *parseNoteName(note),
                             static_cast<int16_t>(fifths)};
     const CardModel face = facedCard(card, true).picture1;
-    EXPECT_EQ(face.symbols, symbols) << note;
+    EXPECT_EQ(face.symbols.back(), last) << note;
     EXPECT_EQ(face.noteShift, shift) << note;
-    ASSERT_EQ(face.lines.size(), ledgers + (hasClefPicture(clef) ? 0 : 5)) << note;
-    if (ledgers > 0) EXPECT_EQ(face.lines.front().x1, 340 + shift) << note;
+    Ys ledgers;
+    for (const LedgerLine& line : face.lines) {
+      if (line.x1 == 340 + shift) ledgers.push_back(line.y1);
+    }
+    EXPECT_EQ(ledgers, ys) << note;
+    EXPECT_EQ(face.growth, growth) << note;
   }
   for (Clef clef : {Clef::Treble, Clef::Bass}) {
     for (int16_t step = 0; step < kStaffStepCount; ++step) {
@@ -159,20 +175,69 @@ TEST(PracticeFace, TheNotesOwnSignMakesRoomAndNaturalCardsStayAsTheyWere) {
   }
 }
 
-// The game's own cards in another naming: the red key bears the name when asked to, and a right
-// answer says it.
-TEST(Naming, TheRedKeyAndTheVoiceNameTheNoteAsChosen) {
-  PlayerSettings kept;
-  kept.noteNames = NoteNaming::Solfege;
-  kept.redKeyName = true;
-  Window<> window(kept);
-  window.velmora.Form_Load();
-  window.velmora.Command3_Click();
-  window.velmora.Timer1_Timer();  // at 50 points, middle C
-  window.velmora.Command1_MouseDown(17, 1, 0, 0, 0);
-  EXPECT_EQ(window.velmora.controls().answerName, "Do");
-  window.velmora.Command1_MouseDown(16, 1, 0, 0, 0);
-  EXPECT_NE(window.services.log.back().find("names/solfege/c.wav"), std::string::npos);
+// Names follow the naming, numbers the card's key; letters the computer keys' octave.
+TEST(Helps, KeysBearTheirNamesAndTheirComputerKeys) {
+  const auto label = [](const PlayerSettings& settings, int fifths, int pitch) {
+    const KeyLabels labels = keyLabels(settings, fifths);
+    const layout::KeyRef key = *keyForNote(pitch);
+    return key.black ? labels.black[key.index] : labels.white[key.index];
+  };
+  const PlayerSettings solfege{
+      .noteNames = NoteNaming::Solfege, .keyNames = true, .keyLetters = true};
+  PlayerSettings numbers{
+      .computerKeyOctave = 5, .noteNames = NoteNaming::Numbers, .keyNames = true};
+  // clang-format off
+  const std::tuple<PlayerSettings, int, int, KeyLabel> cases[] = {
+      {solfege, 0, 60, {"A", "Do"}}, {solfege, 0, 61, {"W", "Do#"}}, {solfege, 0, 59, {"", "Si"}},
+      {solfege, 2, 61, {"W", "Do#"}}, {numbers, 2, 61, {"", "7"}}, {numbers, 2, 62, {"", "1"}},
+      {numbers, -1, 70, {"", "4"}}, {numbers, 2, 65, {"", "b3"}},
+      {{.keyLetters = true}, 0, 62, {"S", ""}}, {{}, 0, 60, {}}};
+  // clang-format on
+  for (const auto& [settings, fifths, pitch, expected] : cases) {
+    EXPECT_EQ(label(settings, fifths, pitch), expected) << pitch;
+  }
+}
+
+// A missed card's answer turns red and is said, and holds the next card back a second; the red
+// key and the voice name the note as chosen; a test counts its three minutes down by the second.
+TEST(Helps, AMissedCardShowsItsAnswerAndATestCountsDown) {
+  Window<> window({.noteNames = NoteNaming::Solfege,
+                   .redKeyName = true,
+                   .showMissedAnswer = true,
+                   .countdown = true});
+  Velmora& velmora = window.velmora;
+  const auto saidDo = [&] {
+    return std::ranges::count(window.services.log,
+                              std::string("playNoteSample names/solfege/c.wav"));
+  };
+  velmora.Form_Load();
+  velmora.Command3_Click();
+  velmora.Timer1_Timer();  // at 50 points, middle C
+  for (int tick = 0; tick < 2000 && velmora.state().noteFallY != 0; ++tick) velmora.Timer1_Timer();
+  EXPECT_EQ(velmora.controls().whiteKeyColours[16], kRed);
+  EXPECT_EQ(saidDo(), 1);
+  for (int tick = 0; tick < 50; ++tick) velmora.Timer1_Timer();
+  EXPECT_EQ(velmora.state().noteFallY, 0);
+  velmora.Timer1_Timer();  // middle C again
+  EXPECT_EQ(velmora.controls().whiteKeyColours[16], kWhite);
+  velmora.Command1_MouseDown(17, 1, 0, 0, 0);
+  EXPECT_EQ(velmora.controls().answerName, "Do");
+  velmora.Command1_MouseDown(16, 1, 0, 0, 0);
+  EXPECT_EQ(saidDo(), 2);
+  EXPECT_FALSE(velmora.controls().secondsLeft);  // learning mode
+
+  velmora.Command3_Click();
+  velmora.Option2_Click(1);
+  velmora.Command3_Click();
+  EXPECT_EQ(velmora.controls().secondsLeft, 180);
+  for (int tick = 0; tick < 100; ++tick) velmora.Timer1_Timer();
+  EXPECT_EQ(velmora.controls().secondsLeft, 178);
+  for (int minute = 1; minute <= 3; ++minute) {
+    velmora.Timer2_Timer();
+    EXPECT_EQ(velmora.controls().secondsLeft, 180 - 60 * minute);
+  }
+  velmora.Command3_Click();
+  EXPECT_FALSE(velmora.controls().secondsLeft);
 }
 
 }  // namespace

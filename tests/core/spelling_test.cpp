@@ -72,6 +72,14 @@ TEST(Spelling, EveryNamingNamesEverySpelling) {
     for (size_t i = 0; i < 4; ++i) EXPECT_EQ(nameIn(kNamings[i], note), c.names[i]) << c.spelled;
     EXPECT_EQ(spokenNameFile(NoteNaming::Solfege, note), c.heard);
   }
+  // Numbers count from the card's tonic, the other namings stay fixed.
+  const std::tuple<int, const char*, const char*, NoteNaming> inKeys[] = {
+      {2, "C#5", "7", NoteNaming::Numbers},  {-1, "Bb3", "4", NoteNaming::Numbers},
+      {-7, "Cb4", "1", NoteNaming::Numbers}, {-5, "Gb4", "4", NoteNaming::Numbers},
+      {0, "F#4", "#4", NoteNaming::Numbers}, {2, "C#5", "Do#", NoteNaming::Solfege}};
+  for (const auto& [fifths, spelled, name, naming] : inKeys) {
+    EXPECT_EQ(nameIn(naming, namedNote(naming, fifths, *parseNoteName(spelled))), name) << spelled;
+  }
   // The letters' natural names are the game's own recordings.
   EXPECT_EQ(spokenNameFile(NoteNaming::Letters, *parseNoteName("C4")), "2.wav");
   EXPECT_EQ(spokenNameFile(NoteNaming::Letters, *parseNoteName("B2")), "8.wav");

@@ -102,7 +102,11 @@ wait_for_exit() {
   return 1
 }
 
-shot() { import -window "$wid" "$session_dir/$1.png"; }
+# A window just mapped can refuse to be read for a moment ("Resource temporarily unavailable").
+shot() {
+  import -window "$wid" "$session_dir/$1.png" 2>/dev/null ||
+    { sleep 0.2; import -window "$wid" "$session_dir/$1.png"; }
+}
 
 pixel() {  # pixel SHOT X Y -> "R G B"
   convert "$session_dir/$1.png" -crop "1x1+$2+$3" -depth 8 txt:- |

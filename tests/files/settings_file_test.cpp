@@ -20,8 +20,10 @@ TEST(SettingsFile, AWrongValueKeepsItsDefaultAndASaveReplacesTheFile) {
   const std::filesystem::path path = dir.filePath("settings.ini").toStdString();
   const std::vector<std::string> names = {
       "a, b", " edge ", "@at", "tab\tand\nline", R"(back\slash "quoted")", "钢琴=1;", "\u00017f"};
-  PracticeSettings practice{
-      .mixedClefs = {false, true, true, true}, .accidentals = Accidentals::Keys, .keys = {}};
+  PracticeSettings practice{.mixedClefs = {false, true, true, true},
+                            .onlyClef = Clef::Tenor,
+                            .accidentals = Accidentals::Keys,
+                            .keys = {}};
   practice.range(Clef::Alto) = {19, 19};
   practice.keys[kMostFifths - kFewestFifths] = true;
   const PlayerSettings chosen[] = {{},
@@ -32,6 +34,8 @@ TEST(SettingsFile, AWrongValueKeepsItsDefaultAndASaveReplacesTheFile) {
                                     .practice = practice,
                                     .noteNames = NoteNaming::German,
                                     .redKeyName = true,
+                                    .keyLetters = true,
+                                    .askBeforeClearing = true,
                                     .switchedOffMidiInputs = names,
                                     .transposition = Transposition::OctaveDown,
                                     .microphoneOn = true,

@@ -38,7 +38,11 @@ TEST_F(RecordedGame, AScriptedTestGivesExactFiguresConfusionsTimesAndOneGame) {
   Statistics expected;
   expected.notes[0][15] = {1, 1, 1, 0, 2000, 1500, {{59, 1}}};
   expected.notes[1][18] = {1, 0, 1, 1, 0, 400, {{37, 1}}};
-  expected.games = {{PlayMode::Test, 2, 0, 0, clock.unix, 180'000}};
+  expected.games = {{PlayMode::Test, 2, 0, 0, clock.unix, 180'000, 1, 2, 1, 2000}};
+  // A wrong key sends a note back to the first box, and a right answer after it lifts nothing.
+  const int64_t today = 1'700'000'000 / 86'400;
+  expected.memories[{Clef::Treble, {0, 0, 4}}] = {1, today, {}};
+  expected.memories[{Clef::Bass, {4, 0, 3}}] = {1, today, {}};
   EXPECT_EQ(recorder.statistics(), expected);
 }
 
@@ -60,7 +64,9 @@ TEST_F(RecordedGame, AStoppedGameIsKeptThoughClearedWhileItRan) {
   velmora.Form_Unload();
   Statistics expected;
   expected.notes[0][15] = {0, 1, 0, 0, 2000, 0, {}};
-  expected.games = {{PlayMode::Learning, 0, 0, 10, clock.unix, 2000}};
+  expected.games = {{PlayMode::Learning, 0, 0, 10, clock.unix, 2000, 1, 0, 0, 2000}};
+  expected.memories[{Clef::Treble, {0, 0, 4}}] = {
+      1, clock.unix / 86'400, {{clock.unix / 86'400, 2000}}};
   EXPECT_EQ(recorder.statistics(), expected);
   EXPECT_EQ(storage.saves, (std::vector<Statistics>{{}, expected}));
   EXPECT_EQ(changes, 4) << "shown, cleared, answered, ended";

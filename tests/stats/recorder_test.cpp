@@ -49,7 +49,7 @@ TEST(Recorder, AnUntouchableStorageAndNotesOutsideTheClefAreNotRecorded) {
   untouchable.stored.statistics.notes[0][15].shown = 7;
   StatisticsRecorder idle(untouchable, clock);
   idle.opened();
-  idle.gameStarted(PlayMode::Learning, 0, 0);
+  idle.gameStarted(PlayMode::Learning, 0, 0, std::nullopt);
   idle.cardShown(0, 15);
   idle.gameEnded(10);
   idle.clear();

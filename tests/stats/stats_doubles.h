@@ -15,8 +15,10 @@ namespace quavix {
 struct ScriptedClock : Clock {
   int64_t steady = 0;
   int64_t unix = 1'700'000'000;
+  int64_t offset = 0;
   int64_t steadyMilliseconds() override { return steady; }
   int64_t unixSeconds() override { return unix; }
+  int64_t utcOffsetSeconds() override { return offset; }
 };
 
 struct MemoryStatistics : StatisticsStorage {

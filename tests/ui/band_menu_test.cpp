@@ -52,6 +52,24 @@ class BandMenuTest : public WindowTest {
     QCOMPARE(window().size(), QSize(812, 522));
   }
 
+  // A run over a set starts as a test and gives the player's learning mode back at its end; the
+  // review says how many notes are due and draws them first.
+  void theFluencyGamesStartFromTheMenu() {
+    window().bandMenu()->setDueNotes([] { return std::vector<WrittenNote>{{Clef::Bass, {}}}; });
+    window().bandMenu()->popup({0, 0});
+    const auto entries = window().bandMenu()->actions();
+    const auto runs = std::ranges::find_if(entries, [](QAction* a) { return a->menu(); });
+    QVERIFY(runs != entries.end());
+    (*runs)->menu()->actions().at(1)->trigger();
+    window().bandMenu()->hide();
+    QCOMPARE(text("Command3"), "游戏结束");
+    QVERIFY(rig_->velmora.controls().option2Selected[1]);
+    rig_->velmora.Timer2_Timer();
+    QVERIFY(rig_->velmora.controls().option2Selected[0] && !rig_->velmora.controls().gameRunning);
+    choose("今日复习（1 个音到期）");
+    QCOMPARE(rig_->velmora.practice().queued.size(), 1u);
+  }
+
   // The practice dialog stays open beside the window, refuses what no game can play, and keeps
   // its choice at once.
   void thePracticeDialogKeepsOnlyAPlayableChoice() {
