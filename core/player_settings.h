@@ -9,6 +9,7 @@
 #include "core/note_naming.h"
 #include "core/practice_settings.h"
 #include "core/transposition.h"
+#include "core/window_scale.h"
 
 namespace quavix {
 
@@ -42,6 +43,8 @@ struct PlayerSettings {
   // Notes heard through the microphone answer the cards; the tune pauses meanwhile.
   bool microphoneOn = false;
   std::string microphoneDevice{};  // "" for the system's default
+  // Percent of the layout's size, or layout::kFitScreen.
+  int windowScale = layout::kNormalScale;
 
   bool operator==(const PlayerSettings&) const = default;
 };

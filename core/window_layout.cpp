@@ -1,7 +1,6 @@
 #include "core/window_layout.h"
 
 #include <array>
-#include <cmath>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -137,18 +136,14 @@ TwipRect blackKeyRect(int index) {
   return {kBlackKeyLefts.at(index), kKeyTop, kBlackKeyWidth, kBlackKeyHeight};
 }
 
-std::optional<KeyRef> keyAt(int x, int y) {
+std::optional<KeyRef> keyAt(int x, int y, int percent) {
   for (const ControlSpec& c : controlTable()) {
-    if (!c.container.empty() || !c.rect.contains(x, y)) continue;
+    if (!c.container.empty() || !toPixels(c.rect, percent).contains(x, y)) continue;
     if (c.name == kBlackKeys) return KeyRef{true, c.index};
     if (c.name == kWhiteKeys) return KeyRef{false, c.index};
     return std::nullopt;
   }
   return std::nullopt;
 }
-
-int toPixels(int twips) { return static_cast<int>(std::lround(twips / double{kTwipsPerPixel})); }
-
-int pointsToPixels(double points) { return static_cast<int>(std::lround(points * 96 / 72)); }
 
 }  // namespace quavix::layout

@@ -5,10 +5,12 @@
 #include <string_view>
 
 #include "core/controls_model.h"
+#include "core/window_scale.h"
 
 // The window's fixed layout as plain data: every control with its place, colours, text and font,
-// in twips (15 to a pixel at scale 1). What changes at run time (enabled, visible, selected, the
-// card's position, the captions the game rewrites) belongs to the controls model alone.
+// in twips (15 to a pixel at the normal scale). What changes at run time (enabled, visible,
+// selected, the card's position, the captions the game rewrites) belongs to the controls model
+// alone.
 namespace quavix::layout {
 
 constexpr int kTwipsPerPixel = 15;
@@ -20,14 +22,6 @@ constexpr Colour kBlack = 0x000000;
 // The desktop scheme's window background, resolved when drawn. Texts and lines are black: they
 // all stand on fixed light colours, where a dark scheme's light text would vanish.
 constexpr Colour kSystemWindowBackground = 0x80000005;
-
-struct TwipRect {
-  int left = 0, top = 0, width = 0, height = 0;
-  int right() const { return left + width; }
-  int bottom() const { return top + height; }
-  bool contains(int x, int y) const { return x >= left && x < right() && y >= top && y < bottom(); }
-  bool operator==(const TwipRect&) const = default;
-};
 
 enum class Kind { TextBox, PushButton, GroupBox, OptionButton, PictureBox, Label, Image };
 
@@ -65,12 +59,8 @@ struct KeyRef {
   int index = 0;
   bool operator==(const KeyRef&) const = default;
 };
-// The key that takes a press at a window point: the topmost control there, if it is a key.
-std::optional<KeyRef> keyAt(int x, int y);
-
-// Twips to pixels at scale 1, to the nearest pixel.
-int toPixels(int twips);
-// Font sizes in points to pixels at 96 dots per inch, where the layout's twips were measured.
-int pointsToPixels(double points);
+// The key that takes a press at a window pixel at `percent`: the topmost control drawn there,
+// if it is a key.
+std::optional<KeyRef> keyAt(int x, int y, int percent);
 
 }  // namespace quavix::layout

@@ -11,7 +11,7 @@ packages=(
   desktop-file-utils appstream dpkg-dev file
   librtmidi-dev jackd2 libjack-jackd2-dev libaubio-dev libfftw3-dev
   qt6-charts-dev libqt6opengl6-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools espeak-ng
-  fonts-noto-core python3
+  fonts-noto-core fonts-freefont-ttf python3
 )
 
 missing=()

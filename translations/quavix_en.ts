@@ -215,6 +215,14 @@
         <translation>Statistics</translation>
     </message>
     <message>
+        <source>大小</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>适合屏幕</source>
+        <translation>Fit to screen</translation>
+    </message>
+    <message>
         <source>其他程序接到 Quavix 的 MIDI</source>
         <translation>Other programs connected to Quavix</translation>
     </message>

@@ -9,7 +9,7 @@
 namespace quavix {
 
 BandMenu::BandMenu(Velmora& velmora, Run run, QWidget* parent)
-    : QMenu(parent), velmora_(velmora), run_(std::move(run)) {
+    : QMenu(parent), velmora_(velmora), run_(std::move(run)), sizes_(new QMenu(this)) {
   connect(this, &QMenu::aboutToShow, this, &BandMenu::rebuild);
 }
 
@@ -21,6 +21,7 @@ void BandMenu::rebuild() {
   addPracticeEntry();
   addFluencyGames();
   addTranspositions();
+  addSizes();
   addStatisticsEntry();
   addLanguages();
 }
@@ -152,6 +153,27 @@ void BandMenu::addTranspositions() {
       change([chosen](PlayerSettings& settings) { settings.transposition = chosen; });
     });
   }
+}
+
+void BandMenu::addSizes() {
+  sizes_->clear();
+  sizes_->setTitle(tr("大小"));
+  addSeparator();
+  addMenu(sizes_);
+  QActionGroup* group = nullptr;
+  const auto add = [&](const QString& text, int scale) {
+    QAction* action = sizes_->addAction(text);
+    // The group goes with the first entry when the submenu is cleared.
+    if (!group) group = new QActionGroup(action);
+    action->setCheckable(true);
+    action->setChecked(velmora_.settings().windowScale == scale);
+    group->addAction(action);
+    connect(action, &QAction::triggered, this, [this, scale] {
+      change([scale](PlayerSettings& settings) { settings.windowScale = scale; });
+    });
+  };
+  for (int scale : layout::kScaleChoices) add(QStringLiteral("%1 %").arg(scale), scale);
+  add(tr("适合屏幕"), layout::kFitScreen);
 }
 
 void BandMenu::addStatisticsEntry() {

@@ -43,6 +43,8 @@ class BandMenu : public QMenu {
   void addMicrophone();
   // What the instrument played into a MIDI input or the microphone sounds against its part.
   void addTranspositions();
+  // The window's sizes, in a submenu of their own.
+  void addSizes();
   void change(const std::function<void(PlayerSettings&)>& edit);
 
   Velmora& velmora_;
@@ -50,6 +52,7 @@ class BandMenu : public QMenu {
   PracticeDialog* practice_ = nullptr;
   QMenu* runs_ = nullptr;
   std::function<std::vector<WrittenNote>()> dueNotes_;
+  QMenu* sizes_;
 };
 
 }  // namespace quavix

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QColor>
 
+#include "core/window_scale.h"
+
 namespace quavix {
 
 // A push button drawn in its own background colour, raised, and sunken while held.
@@ -12,11 +14,15 @@ class ColourButton : public QAbstractButton {
  public:
   ColourButton(const QColor& background, QWidget* parent);
 
+  // Its bevel's width follows the window's size.
+  void setScale(int percent);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   QColor background_;
+  int percent_ = layout::kNormalScale;
 };
 
 }  // namespace quavix

@@ -1,7 +1,5 @@
 #include "ui/control_widgets.h"
 
-#include <QPixmap>
-
 #include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/shown_text.h"
@@ -11,11 +9,6 @@ namespace quavix::control_widgets {
 namespace {
 
 QString text(const layout::ControlSpec& spec) { return shownText(spec.text); }
-
-void place(QWidget* widget, const layout::ControlSpec& spec) {
-  widget->setGeometry(pixelGeometry(spec));
-  if (spec.font) widget->setFont(layoutFont(*spec.font));
-}
 
 void setColours(QWidget* widget, const layout::ControlSpec& spec, QPalette::ColorRole ground,
                 QPalette::ColorRole ink) {
@@ -27,15 +20,18 @@ void setColours(QWidget* widget, const layout::ControlSpec& spec, QPalette::Colo
 
 }  // namespace
 
-QRect pixelRect(const layout::TwipRect& r) {
-  using layout::toPixels;
-  return QRect(toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height));
+QRect pixelRect(const layout::TwipRect& twips, int percent) {
+  const layout::PixelRect r = layout::toPixels(twips, percent);
+  return QRect(r.left, r.top, r.width, r.height);
 }
 
-QRect pixelGeometry(const layout::ControlSpec& spec) {
-  const layout::TwipRect& r = spec.rect;
-  return QRect(layout::toPixels(r.left), layout::toPixels(r.top), layout::toPixels(r.width),
-               layout::toPixels(r.height));
+QRect pixelGeometry(const layout::ControlSpec& spec, int percent) {
+  return pixelRect(spec.rect, percent);
+}
+
+void place(QWidget* widget, const layout::ControlSpec& spec, int percent) {
+  widget->setGeometry(pixelGeometry(spec, percent));
+  widget->setFont(spec.font ? layoutFont(*spec.font, percent) : desktopFont(widget, percent));
 }
 
 void showText(QWidget* widget, const layout::ControlSpec& spec) {
@@ -57,7 +53,7 @@ QLineEdit* makeTextBox(const layout::ControlSpec& spec, QWidget* parent) {
   box->setAttribute(Qt::WA_TransparentForMouseEvents);
   showText(box, spec);
   setColours(box, spec, QPalette::Base, QPalette::Text);
-  place(box, spec);
+  place(box, spec, layout::kNormalScale);
   return box;
 }
 
@@ -67,7 +63,7 @@ ColourButton* makeButton(const layout::ControlSpec& spec, QWidget* parent) {
   setColours(button, spec, QPalette::Button, QPalette::ButtonText);
   // Only Tab focuses it, never a click, so a stray Space or Enter never presses it unchosen.
   button->setFocusPolicy(Qt::TabFocus);
-  place(button, spec);
+  place(button, spec, layout::kNormalScale);
   return button;
 }
 
@@ -75,7 +71,7 @@ QWidget* makePanel(const layout::ControlSpec& spec, QWidget* parent) {
   auto* panel = new QWidget(parent);
   panel->setAutoFillBackground(true);
   setColours(panel, spec, QPalette::Window, QPalette::WindowText);
-  place(panel, spec);
+  place(panel, spec, layout::kNormalScale);
   return panel;
 }
 
@@ -84,7 +80,7 @@ OptionBox* makeOption(const layout::ControlSpec& spec, QWidget* parent) {
   option->setText(text(spec));
   option->setFocusPolicy(Qt::TabFocus);
   setColours(option, spec, QPalette::Button, QPalette::ButtonText);
-  place(option, spec);
+  place(option, spec, layout::kNormalScale);
   return option;
 }
 
@@ -94,16 +90,8 @@ QLabel* makeLabel(const layout::ControlSpec& spec, QWidget* parent) {
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setAutoFillBackground(true);
   setColours(label, spec, QPalette::Window, QPalette::WindowText);
-  place(label, spec);
+  place(label, spec, layout::kNormalScale);
   return label;
-}
-
-QLabel* makeImage(const layout::ControlSpec& spec, const QImage& picture, QWidget* parent) {
-  auto* image = new QLabel(parent);
-  image->setPixmap(QPixmap::fromImage(picture));
-  image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  place(image, spec);
-  return image;
 }
 
 }  // namespace quavix::control_widgets

@@ -1,5 +1,6 @@
 #include "ui/fonts.h"
 
+#include <QApplication>
 #include <QStringList>
 #include <QtGlobal>
 
@@ -19,10 +20,21 @@ void prepareFonts() {
   QFont::insertSubstitutions(QStringLiteral("隶书"), sans);
 }
 
-QFont layoutFont(const layout::FontSpec& spec) {
+QFont layoutFont(const layout::FontSpec& spec, int percent) {
   QFont font(QString::fromUtf8(spec.family.data(), static_cast<qsizetype>(spec.family.size())));
-  font.setPixelSize(layout::pointsToPixels(spec.points));
+  font.setPixelSize(layout::pointsToPixels(spec.points, percent));
   font.setWeight(static_cast<QFont::Weight>(spec.weight));
+  return font;
+}
+
+QFont desktopFont(const QWidget* widget, int percent) {
+  if (percent == layout::kNormalScale) return QFont();
+  QFont font = QApplication::font(widget);
+  if (font.pixelSize() > 0) {
+    font.setPixelSize(layout::scaledPixels(font.pixelSize(), percent));
+  } else {
+    font.setPointSizeF(font.pointSizeF() * percent / layout::kNormalScale);
+  }
   return font;
 }
 

@@ -11,7 +11,9 @@ namespace quavix {
 // size. Call once before any widget is built.
 void prepareFonts();
 
-// The layout's font, sized in pixels so that it keeps its place in the twip layout.
-QFont layoutFont(const layout::FontSpec& spec);
+// The layout's font, sized in pixels so that it keeps its place in the twip layout at `percent`.
+QFont layoutFont(const layout::FontSpec& spec, int percent = layout::kNormalScale);
+// The desktop's font for `widget` at `percent`; at the normal scale, whatever it inherits.
+QFont desktopFont(const QWidget* widget, int percent);
 
 }  // namespace quavix

@@ -51,27 +51,35 @@ int shiftCode(Qt::KeyboardModifiers modifiers) {
 
 KeyboardWidget::KeyboardWidget(QWidget* parent) : QWidget(parent) {
   whiteColours_.fill(kWhite);
-  const layout::TwipRect first = layout::whiteKeyRect(0);
-  const layout::TwipRect last = layout::whiteKeyRect(kWhiteKeyCount - 1);
-  const QRect area = pixelRect({first.left, first.top, last.right() - first.left, last.height});
-  setGeometry(area);
   // A click takes the keyboard away from the buttons, so that the computer keys play.
   setFocusPolicy(Qt::ClickFocus);
+  setScale(layout::kNormalScale);
+}
+
+void KeyboardWidget::setScale(int percent) {
+  percent_ = percent;
+  const layout::TwipRect first = layout::whiteKeyRect(0);
+  const layout::TwipRect last = layout::whiteKeyRect(kWhiteKeyCount - 1);
+  const QRect area =
+      pixelRect({first.left, first.top, last.right() - first.left, last.height}, percent);
+  setGeometry(area);
 
   // Each key loses what the window's other controls above it cover: Command1(0)'s top edge
   // lies under the black band, the others' over it.
+  paintOrder_.clear();
   const auto table = layout::controlTable();
   for (auto it = table.rbegin(); it != table.rend(); ++it) {
     if (!isKey(*it)) continue;
-    const QRect rect = pixelRect(it->rect).translated(-area.topLeft());
+    const QRect rect = pixelRect(it->rect, percent).translated(-area.topLeft());
     QRegion visible(rect);
     for (auto above = table.begin(); above != it.base() - 1; ++above) {
       if (above->container.empty() && !isKey(*above)) {
-        visible -= pixelRect(above->rect).translated(-area.topLeft());
+        visible -= pixelRect(above->rect, percent).translated(-area.topLeft());
       }
     }
     paintOrder_.push_back({{it->name == layout::kBlackKeys, it->index}, rect, visible});
   }
+  update();
 }
 
 void KeyboardWidget::setKeyColours(const Controls& controls) {
@@ -118,15 +126,15 @@ void KeyboardWidget::paintKey(QPainter& p, const PaintedKey& painted) const {
       p.fillRect(r, held ? face.darker(115) : face);
     }
     // A lighter front edge, as the key's top face ends.
-    p.fillRect(r.x() + 2, r.bottom() - 5, r.width() - 4, 4, QColor(45, 45, 45));
-    paintLabel(p, r.adjusted(0, 0, 0, -6), labels_.black[painted.key.index], colour == kRed,
+    p.fillRect(r.x() + px(2), r.bottom() - px(5), r.width() - px(4), px(4), QColor(45, 45, 45));
+    paintLabel(p, r.adjusted(0, 0, 0, -px(6)), labels_.black[painted.key.index], colour == kRed,
                Qt::white, kBlackKeyNamePixels);
     return;
   }
   const Colour colour = whiteColours_[painted.key.index];
   QColor face = toQColor(colour, palette());
   p.fillRect(r, held ? face.darker(115) : face);
-  p.setPen(kKeyEdge);
+  p.setPen(QPen(kKeyEdge, px(1)));
   p.drawLine(r.topLeft(), r.bottomLeft());
   p.drawLine(r.bottomLeft(), r.bottomRight());
   if (painted.key.index == kWhiteKeyCount - 1) p.drawLine(r.topRight(), r.bottomRight());
@@ -144,26 +152,25 @@ void KeyboardWidget::paintLabel(QPainter& p, const QRect& key, const KeyLabel& l
   QFont font = p.font();
   font.setBold(false);
   // The red key's own name as it always was.
-  font.setPixelSize(red && !answerName_.isEmpty() ? kNamePixels : namePixels);
+  font.setPixelSize(px(red && !answerName_.isEmpty() ? kNamePixels : namePixels));
   p.setFont(font);
   p.setPen(ink);
-  const QRect nameLine = key.adjusted(0, 0, 0, -4);
+  const QRect nameLine = key.adjusted(0, 0, 0, -px(4));
   p.drawText(nameLine, Qt::AlignHCenter | Qt::AlignBottom, name);
   font.setBold(true);
-  font.setPixelSize(kNamePixels);
+  font.setPixelSize(px(kNamePixels));
   p.setFont(font);
-  p.drawText(nameLine.adjusted(0, 0, 0, -13), Qt::AlignHCenter | Qt::AlignBottom,
+  p.drawText(nameLine.adjusted(0, 0, 0, -px(13)), Qt::AlignHCenter | Qt::AlignBottom,
              QString::fromStdString(label.letter));
 }
 
-QPoint KeyboardWidget::toWindowTwips(QPointF local) const {
-  const QPoint windowPixel = local.toPoint() + pos();
-  return windowPixel * layout::kTwipsPerPixel;
-}
+QPoint KeyboardWidget::toWindowPixel(QPointF local) const { return local.toPoint() + pos(); }
 
 QPoint KeyboardWidget::twipsInKey(layout::KeyRef key, QPointF local) const {
   const layout::TwipRect r = keyRect(key);
-  return toWindowTwips(local) - QPoint(r.left, r.top);
+  const QPoint at = toWindowPixel(local);
+  return QPoint(layout::toTwips(at.x(), percent_), layout::toTwips(at.y(), percent_)) -
+         QPoint(r.left, r.top);
 }
 
 void KeyboardWidget::mousePressEvent(QMouseEvent* event) {
@@ -171,8 +178,8 @@ void KeyboardWidget::mousePressEvent(QMouseEvent* event) {
   if (button == 0) return;
   std::optional<layout::KeyRef> key = mouseKey_;
   if (!key) {
-    const QPoint at = toWindowTwips(event->position());
-    key = layout::keyAt(at.x(), at.y());
+    const QPoint at = toWindowPixel(event->position());
+    key = layout::keyAt(at.x(), at.y(), percent_);
     if (!key) return;
   }
   const QPoint inKey = twipsInKey(*key, event->position());

@@ -23,6 +23,9 @@ class KeyboardWidget : public QWidget {
  public:
   explicit KeyboardWidget(QWidget* parent);
 
+  // Lays the keys out at `percent` of the layout's size.
+  void setScale(int percent);
+
   // Repaints only when a key's colour or label changed.
   void setKeyColours(const Controls& controls);
   // Held keys are drawn pressed, whoever holds them.
@@ -48,8 +51,10 @@ class KeyboardWidget : public QWidget {
   void paintKey(QPainter& painter, const PaintedKey& key) const;
   void paintLabel(QPainter& p, const QRect& key, const KeyLabel& label, bool red, const QColor& ink,
                   int namePixels) const;
-  QPoint toWindowTwips(QPointF local) const;
+  QPoint toWindowPixel(QPointF local) const;
   QPoint twipsInKey(layout::KeyRef key, QPointF local) const;
+  // A length in the layout's pixels at the keyboard's scale.
+  int px(int pixels) const { return layout::scaledPixels(pixels, percent_); }
 
   std::vector<PaintedKey> paintOrder_;  // bottom to top
   std::array<Colour, kWhiteKeyCount> whiteColours_{};
@@ -58,6 +63,7 @@ class KeyboardWidget : public QWidget {
   KeyLabels labels_;
   std::array<bool, kWhiteKeyCount + kBlackKeyCount> held_{};
   std::optional<layout::KeyRef> mouseKey_;
+  int percent_ = layout::kNormalScale;
 };
 
 }  // namespace quavix

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QColor>
 
+#include "core/window_scale.h"
+
 namespace quavix {
 
 // An option button on its own background colour whose caption wraps at its spaces, so that
@@ -16,6 +18,8 @@ class OptionBox : public QAbstractButton {
 
   bool selected() const { return selected_; }
   void setSelected(bool selected);
+  // Its round mark and margins follow the window's size.
+  void setScale(int percent);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -23,6 +27,7 @@ class OptionBox : public QAbstractButton {
  private:
   QColor background_;
   bool selected_ = false;
+  int percent_ = layout::kNormalScale;
 };
 
 }  // namespace quavix

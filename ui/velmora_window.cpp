@@ -6,6 +6,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
+#include <QWindow>
+#include <algorithm>
 #include <iostream>
 
 #include "core/window_layout.h"
@@ -15,6 +18,7 @@
 #include "ui/colours.h"
 #include "ui/control_widgets.h"
 #include "ui/keyboard_widget.h"
+#include "ui/note_image.h"
 #include "ui/shown_text.h"
 
 namespace quavix {
@@ -38,8 +42,8 @@ QImage readShippedImage(std::string_view name) {
   return image;
 }
 
-QPoint pixelPosition(int leftTwips, int topTwips) {
-  return QPoint(layout::toPixels(leftTwips), layout::toPixels(topTwips));
+QPoint pixelPosition(int leftTwips, int topTwips, int percent) {
+  return QPoint(layout::toPixels(leftTwips, percent), layout::toPixels(topTwips, percent));
 }
 
 }  // namespace
@@ -47,7 +51,6 @@ QPoint pixelPosition(int leftTwips, int topTwips) {
 VelmoraWindow::VelmoraWindow(Velmora& velmora) : velmora_(velmora) {
   setWindowTitle(QString::fromUtf8(layout::kWindowCaption.data(),
                                    static_cast<qsizetype>(layout::kWindowCaption.size())));
-  setFixedSize(layout::toPixels(layout::kClientWidth), layout::toPixels(layout::kClientHeight));
   QPalette ground = palette();
   ground.setColor(QPalette::Window, toQColor(layout::kWindowBackground, ground));
   setPalette(ground);
@@ -86,7 +89,8 @@ void VelmoraWindow::buildControls() {
                          control("Picture1").foreground, this);
   keep(card_, "Picture1");
   for (int i = 0; i < 2; ++i) {
-    image1_[i] = makeImage(control("Image1", i), readShippedImage(kNoteImageFiles[i]), card_);
+    image1_[i] = new NoteImage(readShippedImage(kNoteImageFiles[i]), i == 0, card_);
+    image1_[i]->setGeometry(pixelGeometry(control("Image1", i)));
     keep(image1_[i], "Image1", i);
   }
   band_ = makePanel(control("Picture2"), this);
@@ -177,6 +181,7 @@ void VelmoraWindow::mirror() {
   auto setRunning = [](QTimer& timer, bool enabled) { enabled ? timer.start() : timer.stop(); };
 
   language_.use(velmora_.settings().language);
+  if (velmora_.settings().windowScale != scaleShown_) applyScale();
   if (velmora_.settings().noteNames != namingShown_) {
     namingShown_ = velmora_.settings().noteNames;
     showTexts();
@@ -204,24 +209,64 @@ void VelmoraWindow::mirror() {
   if (changed(&Controls::text2Visible)) text2_->setVisible(now.text2Visible);
   if (changed(&Controls::label1Visible)) label1_->setVisible(now.label1Visible);
 
+  placeCard(now, before);
+
+  if (changed(&Controls::timer1Enabled)) setRunning(timer1_, now.timer1Enabled);
+  if (changed(&Controls::timer2Enabled)) setRunning(timer2_, now.timer2Enabled);
+  shown_ = now;
+}
+
+// With no `before`, everything is placed.
+void VelmoraWindow::placeCard(const Controls& now, const Controls* before) {
   const CardModel& card = now.picture1;
   card_->showCard(card);
   if (!before || card.left != before->picture1.left || card.top != before->picture1.top) {
-    card_->move(pixelPosition(card.left, card.top));
+    card_->move(pixelPosition(card.left, card.top, scale_));
   }
   for (int i = 0; i < 2; ++i) {
     const ImageModel& image = now.image1[i];
     if (!before || image.left != before->image1[i].left || image.top != before->image1[i].top) {
-      image1_[i]->move(pixelPosition(image.left, image.top));
+      image1_[i]->move(pixelPosition(image.left, image.top, scale_));
     }
     if (!before || image.visible != before->image1[i].visible) {
       image1_[i]->setVisible(image.visible);
     }
   }
+}
 
-  if (changed(&Controls::timer1Enabled)) setRunning(timer1_, now.timer1Enabled);
-  if (changed(&Controls::timer2Enabled)) setRunning(timer2_, now.timer2Enabled);
-  shown_ = now;
+void VelmoraWindow::applyScale() {
+  scaleShown_ = velmora_.settings().windowScale;
+  scale_ = *scaleShown_ == layout::kFitScreen ? fitScreenScale() : *scaleShown_;
+  setFixedSize(layout::toPixels(layout::kClientWidth, scale_),
+               layout::toPixels(layout::kClientHeight, scale_));
+  for (const layout::ControlSpec& spec : layout::controlTable()) {
+    QWidget* widget = controlWidget(spec.name, spec.index);
+    if (widget != keyboard_) place(widget, spec, scale_);
+  }
+  keyboard_->setScale(scale_);
+  for (ColourButton* button : {command3_, command4_}) button->setScale(scale_);
+  for (OptionBox* option : option1_) option->setScale(scale_);
+  for (OptionBox* option : option2_) option->setScale(scale_);
+  for (NoteImage* image : image1_) image->setScale(scale_);
+  card_->setScale(scale_, pixelGeometry(layout::control("Picture1"), scale_).size());
+  placeCard(velmora_.controls(), nullptr);
+  // A window grown past the screen's edge comes back onto it.
+  if (isVisible() && screen()) {
+    const QRect free = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    move(std::clamp(frame.left(), free.left(),
+                    std::max(free.left(), free.right() + 1 - frame.width())),
+         std::clamp(frame.top(), free.top(),
+                    std::max(free.top(), free.bottom() + 1 - frame.height())));
+  }
+}
+
+// Inside the window's frame, as far as it is known.
+int VelmoraWindow::fitScreenScale() const {
+  if (!screen()) return layout::kNormalScale;
+  const QRect free = screen()->availableGeometry();
+  const QSize frame = frameGeometry().size() - size();
+  return layout::fitScale(free.width() - frame.width(), free.height() - frame.height());
 }
 
 void VelmoraWindow::showCaptions(const Controls& now) {
@@ -243,6 +288,17 @@ void VelmoraWindow::paintEvent(QPaintEvent*) {
   if (painted_) return;
   painted_ = true;
   emit firstPainted();
+}
+
+void VelmoraWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  connect(windowHandle(), &QWindow::screenChanged, this, &VelmoraWindow::refit,
+          Qt::UniqueConnection);
+  QTimer::singleShot(0, this, &VelmoraWindow::refit);
+}
+
+void VelmoraWindow::refit() {
+  if (velmora_.settings().windowScale == layout::kFitScreen) applyScale();
 }
 
 void VelmoraWindow::contextMenuEvent(QContextMenuEvent* event) {

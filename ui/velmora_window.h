@@ -14,6 +14,7 @@
 
 #include "core/controls_model.h"
 #include "core/velmora.h"
+#include "core/window_scale.h"
 #include "ui/interface_language.h"
 
 class QLabel;
@@ -25,6 +26,7 @@ class BandMenu;
 class CardWidget;
 class ColourButton;
 class KeyboardWidget;
+class NoteImage;
 class OptionBox;
 
 // The Qt window of Velmora: builds the widgets from the layout, forwards their events to the
@@ -53,6 +55,8 @@ class VelmoraWindow : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // A window that fits the screen fits it again once its frame is known, and on a new screen.
+  void showEvent(QShowEvent* event) override;
   // Closing runs the unload and is never refused.
   void closeEvent(QCloseEvent* event) override;
   // The band's menu: a right click on the band, or the Menu key anywhere in the window.
@@ -68,6 +72,11 @@ class VelmoraWindow : public QWidget {
   void showTexts();
   void showCaptions(const Controls& now);
   void stackControls();
+  // Lays the window out anew at the size the settings ask for.
+  void applyScale();
+  int fitScreenScale() const;
+  void refit();
+  void placeCard(const Controls& now, const Controls* before);
   void connectHandlers();
   void keyEvent(bool down, layout::KeyRef key, int button, int shift, int x, int y);
   // Runs a handler of the model, unless the window has unloaded, and shows what it changed.
@@ -94,13 +103,15 @@ class VelmoraWindow : public QWidget {
   QLabel* label2_ = nullptr;
   KeyboardWidget* keyboard_ = nullptr;
   CardWidget* card_ = nullptr;
-  std::array<QLabel*, 2> image1_{};
+  std::array<NoteImage*, 2> image1_{};
   QTimer timer1_;
   QTimer timer2_;
   QTimer midiLookout_;
   std::optional<Controls> shown_;
   InterfaceLanguage language_;
   NoteNaming namingShown_ = NoteNaming::Letters;
+  std::optional<int> scaleShown_;  // as the settings give it, fitting the screen or not
+  int scale_ = layout::kNormalScale;
   bool painted_ = false;
 };
 

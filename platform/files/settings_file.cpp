@@ -30,6 +30,8 @@ constexpr char kComputerKeyOctave[] = "keys/octave";
 constexpr char kTransposition[] = "input/transposition";
 constexpr char kMicrophoneOn[] = "microphone/on";
 constexpr char kMicrophoneDevice[] = "microphone/device";
+constexpr char kWindowScale[] = "window/scale";
+constexpr char kFitScreen[] = "fit";
 // Far above what the settings take; keeps a stray huge file from being read whole.
 constexpr std::uint64_t kMaxSettingsBytes = 1024 * 1024;
 
@@ -62,6 +64,10 @@ PlayerSettings SettingsFile::loadSettings() {
   // Quoted as a list's one item: a device's name may hold commas, semicolons or edge spaces.
   const auto device = splitIniList(file.text(kMicrophoneDevice).value_or(""));
   if (!device.empty()) settings.microphoneDevice = device.front();
+  settings.windowScale = file.text(kWindowScale) == kFitScreen
+                             ? layout::kFitScreen
+                             : file.readInt(kWindowScale, layout::kSmallestScale,
+                                            layout::kLargestScale, settings.windowScale);
   readPracticeSettings(file, settings);
   return settings;
 }
@@ -79,6 +85,9 @@ void SettingsFile::saveSettings(const PlayerSettings& settings) {
       {kMicrophoneDevice,
        joinIniList(settings.microphoneDevice.empty() ? std::vector<std::string>{}
                                                      : std::vector{settings.microphoneDevice})},
+      {kWindowScale, settings.windowScale == layout::kFitScreen
+                         ? kFitScreen
+                         : std::to_string(settings.windowScale)},
   };
   addPracticeSettings(settings, values);
   const std::string text = formatIni(values);

@@ -23,7 +23,7 @@ start_desktop_session() {
   for n in $(seq 90 140); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
   done
-  Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >"$session_dir/xvfb.log" 2>&1 &
+  Xvfb ":$n" -screen 0 1920x1200x24 -nolisten tcp >"$session_dir/xvfb.log" 2>&1 &
   session_pids+=($!)
   export DISPLAY=":$n"
   mkdir -p "$session_dir/run" && chmod 700 "$session_dir/run"

@@ -252,8 +252,39 @@ check "C sharp is answered by its black key" answered_by 416 440
 "$closer" "$wid"
 wait_for_exit "$quavix_pid" 10
 
+# --- Twice the size, as chosen in the settings file ---------------------------------------------
+sed -i -e 's/^scale=.*/scale=200/' -e 's/^accidentals=.*/accidentals=none/' "$settings"
+"$quavix" 2>>"$session_dir/quavix.err" &
+quavix_pid=$!
+wid=$(wait_for_window Quavix)
+sleep 1
+click_at 128 704           # 游戏开始, at twice its place
+sleep 3; shot scale200
+check "at 200 % the window is twice as large" \
+  test "$(identify -format %wx%h "$session_dir/scale200.png")" = 1624x1044
+box200=$(convert "$session_dir/scale200.png" -crop 1624x636+0+0 +repage -fill black +opaque white \
+  -format '%@' info:)
+echo "  card $box200"
+staff_runs() {  # lengths of the black runs down column X of the card in SHOT; "grey" if any grey
+  local x y h
+  read -r x y h < <(awk -v b="$2" 'BEGIN{split(b, a, /[x+]/); print a[3] + 140, a[4], a[2]}')
+  convert "$session_dir/$1.png" -crop "1x$h+$x+$y" +repage -depth 8 txt:- | awk -F'[()]' '
+    NR > 1 { if ($2 == "255,255,255") { if (run) printf "%d ", run; run = 0 }
+             else if ($2 == "0,0,0") run++; else grey = 1 }
+    END { if (run) printf "%d ", run; if (grey) printf "grey" }'
+}
+runs=$(staff_runs scale200 "$box200")
+echo "  black runs down the card: $runs"
+check "at 200 % a falling card's staff lines are solid rows two pixels thick" \
+  test "$(echo $runs)" = "2 2 2 2 2"
+[ -z "${QUAVIX_SCREENSHOT_DIR:-}" ] ||
+  cp "$session_dir/scale200.png" "$QUAVIX_SCREENSHOT_DIR/screenshot-200.png"
+"$closer" "$wid"
+wait_for_exit "$quavix_pid" 10
+sed -i 's/^scale=.*/scale=100/' "$settings"
+
 # --- A one-minute run over the treble staff, its cards answered with the computer keys -----------
-# The run's entry is the tenth from the menu's end; its first note set is the treble staff, E4 to
+# The run's entry is the eleventh from the menu's end; its first note set is the treble staff, E4 to
 # F5, which D to ' play. Every round of them answers the card, and the other keys count as wrong.
 QUAVIX_PRINT_SCORE_DISPLAY=1 "$quavix" 2>"$session_dir/run.err" &
 quavix_pid=$!
@@ -261,7 +292,7 @@ wid=$(wait_for_window Quavix)
 sleep 1
 xdotool mousemove --window "$wid" 400 330 click 3
 sleep 0.5
-for _ in $(seq 10); do xdotool key Up; done
+for _ in $(seq 11); do xdotool key Up; done
 xdotool key Right Return
 xdotool windowfocus --sync "$wid"
 run_end=$((SECONDS + 58))

@@ -37,7 +37,10 @@ TEST(SettingsFile, AWrongValueKeepsItsDefaultAndASaveReplacesTheFile) {
                                     .keyLetters = true,
                                     .askBeforeClearing = true,
                                     .switchedOffMidiInputs = names,
-                                    .transposition = Transposition::OctaveDown}};
+                                    .transposition = Transposition::OctaveDown,
+                                    .microphoneOn = true,
+                                    .microphoneDevice = "USB; left, right",
+                                    .windowScale = layout::kFitScreen}};
   PlayerSettings noEcho;
   noEcho.midiEcho = false;
   PlayerSettings eFlat;
@@ -48,6 +51,9 @@ TEST(SettingsFile, AWrongValueKeepsItsDefaultAndASaveReplacesTheFile) {
   unplugged.microphoneDevice = "Monitor of Null Output";
   PlayerSettings monitor = unplugged;
   monitor.microphoneOn = true;
+  PlayerSettings fit, large;
+  fit.windowScale = layout::kFitScreen;
+  large.windowScale = 125;
   // A list of 2^31 names as Qt serialises it.
   const std::string hugeList = R"(@Variant(\0\0\0\v\x80\0\0\0))";
   const std::pair<std::optional<std::string>, PlayerSettings> cases[] = {
@@ -65,7 +71,11 @@ TEST(SettingsFile, AWrongValueKeepsItsDefaultAndASaveReplacesTheFile) {
       {"[input]\ntransposition=eb\n", eFlat},
       {"[input]\ntransposition=Bb\n[midi]\necho=false\n", noEcho},
       {"[microphone]\non=true\ndevice=Monitor of Null Output\n", monitor},
-      {"[microphone]\non=yes\ndevice=Monitor of Null Output\n", unplugged}};
+      {"[microphone]\non=yes\ndevice=Monitor of Null Output\n", unplugged},
+      {"[window]\nscale=301\n[midi]\necho=false\n", noEcho},
+      {"[window]\nscale=Fit\n[midi]\necho=false\n", noEcho},
+      {"[window]\nscale=fit\n", fit},
+      {"[window]\nscale=125\n", large}};
   int round = 0;
   for (const auto& [bytes, expected] : cases) {
     std::filesystem::remove(path);

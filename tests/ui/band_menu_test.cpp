@@ -41,6 +41,17 @@ class BandMenuTest : public WindowTest {
     QCOMPARE(asked.count(), 1);
   }
 
+  // A size resizes the window at once and is kept; the offscreen screen, 800 x 600, is too small
+  // for more than the normal size.
+  void theSizesResizeTheWindow() {
+    choose("250 %", "大小");
+    QCOMPARE(rig_->services.kept.windowScale, 250);
+    QCOMPARE(window().size(), QSize(2030, 1305));
+    choose("适合屏幕", "大小");
+    QCOMPARE(rig_->services.kept.windowScale, layout::kFitScreen);
+    QCOMPARE(window().size(), QSize(812, 522));
+  }
+
   // A run over a set starts as a test and gives the player's learning mode back at its end; the
   // review says how many notes are due and draws them first.
   void theFluencyGamesStartFromTheMenu() {

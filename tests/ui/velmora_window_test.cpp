@@ -39,6 +39,17 @@ double textContrast(QWidget* widget) {
   return best;
 }
 
+// Every device row of a line `rows` layout pixels high at `row`, from column `from` to `to`, is
+// solid black, and the rows either side are white: a stretched picture would leave grey there.
+void checkSolidLine(const QImage& card, qreal zoom, int row, int from, int to) {
+  const auto device = [zoom](int pixels) { return static_cast<int>(std::lround(pixels * zoom)); };
+  for (int x = device(from); x < device(to); ++x) {
+    QCOMPARE(card.pixel(x, device(row) - 1), qRgb(255, 255, 255));
+    for (int y = device(row); y < device(row + 1); ++y) QCOMPARE(card.pixel(x, y), qRgb(0, 0, 0));
+    QCOMPARE(card.pixel(x, device(row + 1)), qRgb(255, 255, 255));
+  }
+}
+
 }  // namespace
 
 class VelmoraWindowTest : public WindowTest {
@@ -98,6 +109,40 @@ class VelmoraWindowTest : public WindowTest {
     const QImage face = window().card()->image();
     for (int x = layout::toPixels(line.x1); x < layout::toPixels(line.x2); ++x) {
       QCOMPARE(face.pixel(x, layout::toPixels(line.y1)), qRgb(0, 0, 0));
+    }
+  }
+
+  // At any size every control stands where the layout puts it, a press at a key's scaled place
+  // plays that key, and the card's staff and ledger lines are solid rows, also on a screen of
+  // pixel ratio 2 (the test runs again under QT_SCALE_FACTOR=2).
+  void theWindowScalesAndStaysSharp() {
+    for (int percent : {200, 150, 100}) {
+      PlayerSettings sized;
+      sized.windowScale = percent;
+      open(sized);
+      const qreal perTwip = percent / 1500.0;
+      QCOMPARE(window().size(), QSize(std::lround(12180 * perTwip), std::lround(7830 * perTwip)));
+      for (const char* name : {"Text1", "Command3", "Frame2", "Picture2"}) {
+        const QRect shown = widget(name)->geometry();
+        const layout::TwipRect& r = layout::control(name).rect;
+        QVERIFY2(std::abs(shown.left() - r.left * perTwip) <= 0.5, name);
+        QVERIFY2(std::abs(shown.right() + 1 - r.right() * perTwip) <= 0.5, name);
+        QVERIFY2(std::abs(shown.bottom() + 1 - r.bottom() * perTwip) <= 0.5, name);
+      }
+      const QPoint middleC = QPointF(404 * percent / 100.0, 500 * percent / 100.0).toPoint();
+      QTest::mouseClick(window().keyboard(), Qt::LeftButton, {},
+                        middleC - window().keyboard()->pos());
+      QCOMPARE(sent(), keyWords(kWhiteKeyOffsets[16]));
+
+      QTest::mouseClick(widget("Command3"), Qt::LeftButton);
+      rig_->velmora.Timer1_Timer();
+      window().mirror();
+      const QImage card = window().card()->image();
+      const qreal zoom = percent / 100.0 * card.devicePixelRatio();
+      for (int row : {26, 32, 38, 44, 50}) checkSolidLine(card, zoom, row, 60, 79);
+      const LedgerLine& ledger = rig_->velmora.controls().picture1.lines.at(0);
+      checkSolidLine(card, zoom, layout::toPixels(ledger.y1), layout::toPixels(ledger.x1),
+                     layout::toPixels(ledger.x2));
     }
   }
 

@@ -53,13 +53,19 @@ class WindowTest : public QObject {
   QString text(const char* name, int index = -1) {
     return widget(name, index)->property("text").toString();
   }
-  // As a player does it: the band's menu, then the entry.
-  void choose(const QString& name) {
+  // As a player does it: the band's menu, then the entry, in its submenu if one is named.
+  void choose(const QString& name, const QString& submenu = {}) {
     window().bandMenu()->popup({0, 0});
-    const QList<QAction*> entries = window().bandMenu()->actions();
-    const auto entry = std::ranges::find_if(entries, [&](QAction* a) { return a->text() == name; });
-    QVERIFY2(entry != entries.end(), qPrintable(name));
-    (*entry)->trigger();
+    const auto find = [](const QMenu* menu, const QString& text) {
+      const QList<QAction*> entries = menu->actions();
+      const auto found =
+          std::ranges::find_if(entries, [&](QAction* a) { return a->text() == text; });
+      return found == entries.end() ? nullptr : *found;
+    };
+    const QAction* holder = submenu.isEmpty() ? nullptr : find(window().bandMenu(), submenu);
+    QAction* entry = find(holder ? holder->menu() : window().bandMenu(), name);
+    QVERIFY2(entry, qPrintable(name));
+    entry->trigger();
     window().bandMenu()->hide();
     QCoreApplication::processEvents();
   }

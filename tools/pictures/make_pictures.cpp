@@ -10,14 +10,14 @@
 #include <array>
 #include <cstdio>
 
+#include "ui/card_art.h"
+
 namespace {
 
-constexpr int kCardSize = 80;
-constexpr std::array<int, 5> kStaffRows = {26, 32, 38, 44, 50};
+using namespace quavix::card_art;
+
 constexpr int kNoteSize = 32;
 constexpr char kMusicFont[] = "/usr/share/fonts/truetype/freefont/FreeSerif.ttf";
-constexpr char32_t kTrebleClef = U'\U0001D11E';
-constexpr char32_t kBassClef = U'\U0001D122';
 
 // The head is point-symmetric, so one pattern serves the stem-up picture (rows 19-23) and,
 // turned half round, the stem-down one (rows 0-4).
@@ -31,40 +31,12 @@ constexpr std::array<const char*, 5> kNoteHead = {
 };
 // clang-format on
 
-QPainterPath glyphPath(const QString& family, char32_t symbol) {
-  QFont font(family);
-  font.setPixelSize(200);
-  QPainterPath path;
-  path.addText(0, 0, font, QString::fromUcs4(&symbol, 1));
-  return path;
-}
-
-// Scales the path uniformly to the given height and puts its top-left corner at (left, top).
-QPainterPath fitted(const QPainterPath& path, qreal left, qreal top, qreal height) {
-  const QRectF box = path.boundingRect();
-  const qreal scale = height / box.height();
-  QTransform t;
-  t.translate(left, top);
-  t.scale(scale, scale);
-  t.translate(-box.left(), -box.top());
-  return t.map(path);
-}
-
-void drawStaff(QPainter& p, int width, const std::array<int, 5>& rows) {
-  for (int row : rows) p.fillRect(0, row, width, 1, Qt::black);
-}
-
-// The treble clef curls round the G line (row 44) and reaches past the staff both ways; the bass
-// clef starts on the top line and its dots sit either side of the F line (row 32).
-QImage clefCard(const QString& family, char32_t clef) {
+QImage clefCard(const QString& family, bool treble) {
   QImage image(kCardSize, kCardSize, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter p(&image);
-  drawStaff(p, kCardSize, kStaffRows);
-  p.setRenderHint(QPainter::Antialiasing);
-  const QPainterPath path = clef == kTrebleClef ? fitted(glyphPath(family, clef), 3, 16, 46)
-                                                : fitted(glyphPath(family, clef), 3, 25, 24);
-  p.fillPath(path, Qt::black);
+  drawStaff(p, kCardSize, 1);
+  drawClef(p, family, treble, 1);
   return image;
 }
 
@@ -98,7 +70,7 @@ QImage icon(const QString& family, int size) {
   p.drawRoundedRect(QRectF(0.5, 0.5, 31, 31), 4, 4);
   p.setPen(QPen(Qt::black, 1.0));
   for (int i = 0; i < 5; ++i) p.drawLine(QLineF(2, 10.5 + 4 * i, 30, 10.5 + 4 * i));
-  p.fillPath(fitted(glyphPath(family, kTrebleClef), 3, 4, 26), Qt::black);
+  p.fillPath(fittedGlyph(family, kTrebleClef, 3, 4, 26), Qt::black);
   const QPolygonF arrow({{21, 2}, {27, 2}, {27, 12}, {30.5, 12}, {24, 21}, {17.5, 12}, {21, 12}});
   p.setPen(QPen(QColor(120, 80, 0), 1.0));
   p.setBrush(QColor(255, 210, 0));
@@ -129,9 +101,9 @@ int main(int argc, char** argv) {
   }
   const QString family = QFontDatabase::applicationFontFamilies(fontId).value(0);
   const QDir dir(QString::fromLocal8Bit(argv[1]));
-  const QImage bassCard = clefCard(family, kBassClef);
+  const QImage bassCard = clefCard(family, false);
   const bool ok =
-      save(bassCard, dir, "card.bmp") && save(clefCard(family, kTrebleClef), dir, "wode.bmp") &&
+      save(bassCard, dir, "card.bmp") && save(clefCard(family, true), dir, "wode.bmp") &&
       save(bassCard, dir, "wodedi.bmp") && save(noteImage(true), dir, "note_up.png") &&
       save(noteImage(false), dir, "note_down.png") && save(icon(family, 32), dir, "icon.png") &&
       save(icon(family, 128), dir, "icon-128.png");
