@@ -14,7 +14,7 @@ struct SetInfo {
   const char* highest;
 };
 
-// The treble card reaches D6, two ledger lines and the space above them.
+// D6 is as high as any card goes: the highest note the piano answers flat, natural or sharp.
 constexpr std::array<SetInfo, kRunNoteSets.size()> kInfo = {{
     {"treble-staff", QUAVIX_TEXT("Velmora", "高音谱表内 (E4–F5)"), Clef::Treble, "E4", "F5"},
     {"treble-ledgers", QUAVIX_TEXT("Velmora", "高音谱加线 (C4–D6)"), Clef::Treble, "C4", "D6"},
