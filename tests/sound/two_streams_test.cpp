@@ -75,7 +75,15 @@ TEST(TwoStreams, OnASoundServerTheKeysStreamOpensOnlyWhileItSounds) {
   setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
   struct Stop {  // the server and its folder go, however the test ends
     const std::string& dir;
-    ~Stop() { std::system("pulseaudio --kill"), std::filesystem::remove_all(dir); }
+    ~Stop() {
+      // The server removes its own socket as it goes: wait for it, or the two removals race.
+      std::system("pulseaudio --kill");
+      for (int i = 0; i < 100 && std::system("pulseaudio --check") == 0; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+      }
+      std::error_code ignored;
+      std::filesystem::remove_all(dir, ignored);
+    }
   } stop{dir};
   ASSERT_EQ(std::system(("pulseaudio -n --daemonize --load=module-null-sink "
                          "--load=module-native-protocol-unix --log-target=file:" +
