@@ -13,9 +13,6 @@ namespace {
 // Analysed at about 22 kHz: the highest fundamental heard is 2.6 kHz, and half the rate halves
 // the cost of every hop.
 constexpr int kHighestAnalysedRate = 24000;
-constexpr unsigned kHop = 128;
-// Two periods of the lowest note.
-constexpr unsigned kPitchWindow = 1024;
 constexpr unsigned kOnsetWindow = 512;
 // How far above the room's level a note must be.
 constexpr float kGateDb = 10.0f;
@@ -26,14 +23,20 @@ constexpr float kMinConfidence = 0.8f;
 constexpr int kLowestNote = 28, kHighestNote = 100;
 // A pitch is taken only once it has held this long within a narrow band: a scoop up to the note
 // and the tracker's octave slips while the attack fills the pitch window both drift or jump.
-constexpr int kSteadyHops = 5;
-constexpr float kSteadyBand = 0.2f;
-// Until the pitch window holds mostly the new sound, its pitch may be an octave off.
-constexpr int kLoudHops = 6;
+constexpr int kSteadyHops = 4;
+constexpr float kSteadyBand = 0.3f;
+// A window tells a note whose period is at most this share of it: its octave below still
+// repeats within the window, so the check below can see it.
+constexpr float kPeriodsShare = 1.0f / 3;
+// Twice the period repeats this much better, as a share of the sound's power and against the
+// period's own misfit: the note is an octave lower.
+constexpr float kOctaveBelowBetter = 0.03f, kOctaveBelowRatio = 0.5f;
 // A held note goes on through the wavering of a voice, a bow or a chorus.
 constexpr float kHeldConfidence = 0.5f, kHeldWaver = 0.7f;
 constexpr float kInTune = 0.35f;
 constexpr int kReleaseHops = 12;
+// A note that faded comes back without a new attack only after this long below the gate.
+constexpr int kForgetHops = 43;
 // An onset is an attack only when the level leaps or the tone's periodicity breaks, as a new
 // stroke, pluck or tongued note does; a chorus's beating swells by 10 dB and keeps its tone.
 constexpr float kAttackRiseDb = 15.0f;
@@ -48,27 +51,46 @@ float levelDb(const float* samples, unsigned count) {
   return float(10.0 * std::log10(sum / count + 1e-12));
 }
 
+// How much `count` samples differ from those `lag` later, as a share of their power: near 0
+// when the sound repeats after `lag`.
+float misfit(const float* samples, unsigned count, float lag) {
+  const auto whole = unsigned(lag);
+  const float part = lag - float(whole);
+  double difference = 0, power = 0;
+  for (unsigned i = 0; i < count; ++i) {
+    const float later = samples[i + whole] + part * (samples[i + whole + 1] - samples[i + whole]);
+    difference += double(samples[i] - later) * (samples[i] - later);
+    power += double(samples[i]) * samples[i] + double(later) * later;
+  }
+  return float(difference / (power + 1e-12));
+}
+
 }  // namespace
 
 NoteListener::NoteListener(int sampleRate, Heard heard)
     : step_(sampleRate > kHighestAnalysedRate ? 2 : 1),
       sampleRate_(sampleRate / step_),
       heard_(std::move(heard)),
-      pitch_(new_aubio_pitch("yinfast", kPitchWindow, kHop, uint_t(sampleRate_))),
       onset_(new_aubio_onset("specdiff", kOnsetWindow, kHop, uint_t(sampleRate_))),
-      hop_(new_fvec(kHop)),
       result_(new_fvec(1)) {
-  aubio_pitch_set_unit(pitch_, "midi");
-  // The gate below decides what is loud enough.
-  aubio_pitch_set_silence(pitch_, -120);
+  for (size_t i = 0; i < windows_.size(); ++i) {
+    const unsigned length = kPitchWindows[i];
+    // Handed a whole window each time, so the hops that need no pitch cost nothing.
+    aubio_pitch_t* pitch = new_aubio_pitch("yinfast", length, length, uint_t(sampleRate_));
+    aubio_pitch_set_unit(pitch, "midi");
+    // The gate below decides what is loud enough.
+    aubio_pitch_set_silence(pitch, -120);
+    const float lowestHz = float(sampleRate_) / (kPeriodsShare * float(length));
+    // Until a window holds mostly the new sound, its pitch may be an octave off.
+    windows_[i] = {pitch, length, 69 + 12 * std::log2(lowestHz / 440), int(length * 3 / 4 / kHop)};
+  }
   aubio_onset_set_minioi_s(onset_, 0.05f);
 }
 
 NoteListener::~NoteListener() {
   del_fvec(result_);
-  del_fvec(hop_);
   del_aubio_onset(onset_);
-  del_aubio_pitch(pitch_);
+  for (const Window& window : windows_) del_aubio_pitch(window.pitch);
 }
 
 void NoteListener::feed(std::span<const float> samples) {
@@ -79,24 +101,23 @@ void NoteListener::feed(std::span<const float> samples) {
       const float smoothed = 0.25f * before_ + 0.5f * last_ + 0.25f * sample;
       before_ = last_, last_ = sample;
       if ((odd_ = !odd_)) continue;
-      hop_->data[filled_++] = smoothed;
+      recent_[kLongestWindow - kHop + filled_++] = smoothed;
     } else {
-      hop_->data[filled_++] = sample;
+      recent_[kLongestWindow - kHop + filled_++] = sample;
     }
     if (filled_ == kHop) {
       filled_ = 0;
       frame_ += kHop;
       analyseHop();
+      std::copy(recent_.begin() + kHop, recent_.end(), recent_.begin());
     }
   }
 }
 
 void NoteListener::analyseHop() {
-  const float level = levelDb(hop_->data, kHop);
-  aubio_pitch_do(pitch_, hop_, result_);
-  const float note = result_->data[0];
-  const float confidence = aubio_pitch_get_confidence(pitch_);
-  aubio_onset_do(onset_, hop_, result_);
+  fvec_t hop{kHop, recent_.end() - kHop};
+  const float level = levelDb(hop.data, kHop);
+  aubio_onset_do(onset_, &hop, result_);
   const bool onset = result_->data[0] > 0;
   if (deaf_) {
     // A note that outlasts the deafness is the one already heard, not a new attack.
@@ -110,29 +131,34 @@ void NoteListener::analyseHop() {
 
   const bool loud = level > *roomLevel_ + kGateDb;
   loudHops_ = loud ? loudHops_ + 1 : 0;
-  noticeAttack(onset, level, confidence);
+  // Nothing below the gate is judged, so its pitch is not worth the work.
+  const auto [note, confidence, clear, windowLoud] = loud ? pitch() : Pitch{};
+  // A break in the tone counts when it lasts two hops: one is a short window's jitter.
+  noticeAttack(onset, level, std::max(confidence, lastConfidence_));
+  lastConfidence_ = confidence;
   std::optional<int> candidate;
   const float nearest = std::round(note);
-  if (loud && confidence >= kMinConfidence && std::abs(note - nearest) <= kInTune &&
-      nearest >= kLowestNote && nearest <= kHighestNote) {
+  if (clear && std::abs(note - nearest) <= kInTune && nearest >= kLowestNote &&
+      nearest <= kHighestNote) {
     candidate = int(nearest);
   }
   followSteadiness(candidate, note);
   const bool goesOn = held_ && loud && confidence >= kHeldConfidence &&
                       std::abs(note - float(*held_)) <= kHeldWaver;
   quietHops_ = candidate || goesOn ? 0 : quietHops_ + 1;
-  if (!loud) lostNote_.reset();
+  if (!loud && quietHops_ >= kForgetHops) lostNote_.reset();
 
   if (!candidate) {
     if (!held_ && !loud) learnRoom(level);
     if (quietHops_ >= kReleaseHops && held_) {
-      // Still loud: the tracker lost the note, which comes back only with a new attack.
-      if (loud) lostNote_ = held_;
+      // Still loud, the tracker lost the note; or it faded, and a dying note swells over the
+      // gate again as its partials beat. Either way it comes back only with a new attack.
+      lostNote_ = held_;
       hear(std::nullopt);
     }
     return;
   }
-  if (steadyHops_ < kSteadyHops || loudHops_ < kLoudHops) return;
+  if (steadyHops_ < kSteadyHops || !windowLoud) return;
   if (!held_) {
     if (candidate != lostNote_ || attacked_) hear(candidate);
     return;
@@ -144,13 +170,55 @@ void NoteListener::analyseHop() {
   }
 }
 
+NoteListener::Pitch NoteListener::pitch() {
+  Pitch heard;
+  std::array<Pitch, kPitchWindows.size()> tried;
+  size_t triedCount = 0;
+  for (const Window& window : windows_) {
+    fvec_t samples{window.length, recent_.end() - window.length};
+    aubio_pitch_do(window.pitch, &samples, result_);
+    heard = {result_->data[0], aubio_pitch_get_confidence(window.pitch), false,
+             loudHops_ >= window.loudHops};
+    tried[triedCount++] = heard;
+    const bool longest = &window == &windows_.back();
+    const bool fits = heard.note >= window.lowestNote;
+    if (heard.confidence < kMinConfidence || !(fits || longest)) continue;
+    // Yin takes the first period that repeats well enough; when the fundamental is weak, as in
+    // a sung vowel, twice that period may repeat far better.
+    if (fits) {
+      const float period = float(sampleRate_) / (440 * std::exp2((heard.note - 69) / 12));
+      const unsigned count = window.length - unsigned(2 * period) - 2;
+      const float once = misfit(samples.data, count, period);
+      const float twice = misfit(samples.data, count, 2 * period);
+      if (once - twice > kOctaveBelowBetter && twice < kOctaveBelowRatio * once) heard.note -= 12;
+    }
+    heard.clear = true;
+    break;
+  }
+  // Longer windows still hold older sound: a shorter one that hears about the same note, if
+  // less surely, tells how the newest sound keeps the tone, and an attack breaks it there first.
+  for (size_t i = 0; i + 1 < triedCount; ++i) {
+    if (std::abs(tried[i].note - heard.note) <= kHeldWaver)
+      heard.confidence = std::min(heard.confidence, tried[i].confidence);
+  }
+  return heard;
+}
+
 void NoteListener::noticeAttack(bool onset, float level, float confidence) {
   const size_t hop = size_t(frame_ / kHop);
   if (onset) {
     attackHops_ = kAttackHops;
     attackRise_ = level - *std::min_element(recentLevels_.begin(), recentLevels_.end());
-    toneConfidence_ = *std::max_element(recentConfidences_.begin(), recentConfidences_.end());
-    attackConfidence_ = confidence;
+    // Onsets are found a few hops late, so the break may lie just before: the tone is what
+    // sounded before that.
+    toneConfidence_ = 0, attackConfidence_ = confidence;
+    for (int age = 1; age <= int(recentConfidences_.size()); ++age) {
+      const float before = recentConfidences_[(hop - size_t(age)) % recentConfidences_.size()];
+      if (age <= kAttackHops)
+        attackConfidence_ = std::min(attackConfidence_, before);
+      else
+        toneConfidence_ = std::max(toneConfidence_, before);
+    }
   }
   recentLevels_[hop % recentLevels_.size()] = level;
   recentConfidences_[hop % recentConfidences_.size()] = confidence;
@@ -161,6 +229,8 @@ void NoteListener::noticeAttack(bool onset, float level, float confidence) {
       frame_ - pressedAt_ > kOwnAttackSeconds * sampleRate_) {
     attacked_ = true;
     attackHops_ = 0;
+    // The held note again is heard only from what sounds after the attack.
+    if (held_) steadyHops_ = 0;
   }
 }
 

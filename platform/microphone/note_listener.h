@@ -32,7 +32,26 @@ class NoteListener {
   void setDeaf(bool deaf) { deaf_ = deaf; }
 
  private:
+  // The pitch of the newest sound, from the shortest window that can tell it.
+  struct Pitch {
+    float note = 0;
+    float confidence = 0;     // how well the newest sound keeps this pitch
+    bool clear = false;       // a note may be taken from it
+    bool windowLoud = false;  // its window holds mostly loud sound
+  };
+  struct Window {
+    aubio_pitch_t* pitch;
+    unsigned length;
+    float lowestNote;  // the lowest whose octave below fits the window too
+    int loudHops;      // for the window to hold mostly loud sound
+  };
+  static constexpr unsigned kHop = 128;
+  // Short windows follow a note's start closely; the longest holds two periods of the lowest.
+  static constexpr std::array<unsigned, 3> kPitchWindows{256, 512, 1024};
+  static constexpr unsigned kLongestWindow = kPitchWindows.back();
+
   void analyseHop();
+  Pitch pitch();
   void noticeAttack(bool onset, float level, float confidence);
   void followSteadiness(std::optional<int> candidate, float note);
   void learnRoom(float level);
@@ -43,10 +62,10 @@ class NoteListener {
   float before_ = 0, last_ = 0;
   bool odd_ = false;
   Heard heard_;
-  aubio_pitch_t* pitch_;
+  std::array<Window, kPitchWindows.size()> windows_;
   aubio_onset_t* onset_;
-  fvec_t* hop_;
   fvec_t* result_;
+  std::array<float, kLongestWindow> recent_{};  // analysed samples, the newest hop last
   unsigned filled_ = 0;
   int64_t frame_ = 0;
   bool deaf_ = false;
@@ -58,7 +77,8 @@ class NoteListener {
   float bandLow_ = 0, bandHigh_ = 0;  // the steady pitch's span so far
   int attackHops_ = 0;                // left to judge the last onset
   float attackRise_ = 0, toneConfidence_ = 0, attackConfidence_ = 1;
-  std::array<float, 4> recentConfidences_{};
+  std::array<float, 8> recentConfidences_{};
+  float lastConfidence_ = 0;
   int quietHops_ = 0;
   int loudHops_ = 0;
   std::array<float, 8> recentLevels_{};
