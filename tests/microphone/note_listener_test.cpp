@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 #include <random>
 #include <vector>
 
@@ -205,6 +206,25 @@ TEST(NoteListener, ANoteHeldThroughDeafnessIsPressedOnce) {
     heard.push_back(press.note);
   }
   EXPECT_EQ(heard, (std::vector<int>{62, 60}));
+}
+
+// A dying note that sinks under the gate and swells back over it, as its partials beat, is not
+// pressed again; a note that comes back softly after a pause is.
+TEST(NoteListener, ANoteBackOverTheGateIsPressedAgainOnlyAfterAPause) {
+  for (const auto& [pause, presses] : {std::pair{0.15, 1u}, {0.45, 2u}}) {
+    std::vector<float> signal(size_t((2.5 + pause) * kRate));
+    for (size_t i = size_t(1.5 * kRate); i < signal.size(); ++i) {
+      const double t = double(i) / kRate - 1.5;
+      // Down 16 dB in 50 ms, and after the pause back up to -4 dB in 100 ms.
+      const double db = t < 0.5 ? 0
+                                : std::max(-16 * (t - 0.5) / 0.05, -16.0) +
+                                      std::clamp((t - 0.5 - pause) * 120, 0.0, 12.0);
+      signal[i] = float(kNoteRms * std::sqrt(2) * std::pow(10, db / 20) *
+                        std::sin(2 * std::numbers::pi * 440 * t));
+    }
+    addRoomNoise(signal);
+    EXPECT_EQ(listen(signal).size(), presses) << pause;
+  }
 }
 
 }  // namespace
