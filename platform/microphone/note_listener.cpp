@@ -25,12 +25,12 @@ constexpr int kLowestNote = 28, kHighestNote = 100;
 // and the tracker's octave slips while the attack fills the pitch window both drift or jump.
 constexpr int kSteadyHops = 4;
 constexpr float kSteadyBand = 0.3f;
-// A window tells a note whose period is at most this share of it: its octave below still
-// repeats within the window, so the check below can see it.
+// A window tells a note whose period is at most this share of it: two periods still fit it with
+// room to compare, so an octave slip can be seen.
 constexpr float kPeriodsShare = 1.0f / 3;
-// Twice the period repeats this much better, as a share of the sound's power and against the
-// period's own misfit: the note is an octave lower.
-constexpr float kOctaveBelowBetter = 0.03f, kOctaveBelowRatio = 0.5f;
+// A multiple of the period that repeats this much better, as a share of the sound's power and
+// against the period's own misfit, is the note's own period.
+constexpr float kSlipGain = 0.03f, kSlipRatio = 0.5f;
 // A held note goes on through the wavering of a voice, a bow or a chorus.
 constexpr float kHeldConfidence = 0.5f, kHeldWaver = 0.7f;
 constexpr float kInTune = 0.35f;
@@ -63,6 +63,24 @@ float misfit(const float* samples, unsigned count, float lag) {
     power += double(samples[i]) * samples[i] + double(later) * later;
   }
   return float(difference / (power + 1e-12));
+}
+
+// Yin takes the first period that repeats well enough; when the fundamental is weak, as in a
+// sung vowel, two or three of them may repeat far better: the note is an octave, or an octave and
+// a fifth, lower than yin says. Returns by how many semitones.
+float slipAbove(const float* samples, unsigned length, float note, int sampleRate) {
+  const float period = float(sampleRate) / (440 * std::exp2((note - 69) / 12));
+  int slip = 1;
+  float bestGain = kSlipGain;
+  for (const int periods : {2, 3}) {
+    const float lag = float(periods) * period;
+    // Enough of the window left to compare.
+    if (lag + 2 > float(length - length / 4)) break;
+    const unsigned count = length - unsigned(lag) - 2;
+    const float once = misfit(samples, count, period), more = misfit(samples, count, lag);
+    if (once - more > bestGain && more < kSlipRatio * once) slip = periods, bestGain = once - more;
+  }
+  return 12 * std::log2(float(slip));
 }
 
 }  // namespace
@@ -183,15 +201,7 @@ NoteListener::Pitch NoteListener::pitch() {
     const bool longest = &window == &windows_.back();
     const bool fits = heard.note >= window.lowestNote;
     if (heard.confidence < kMinConfidence || !(fits || longest)) continue;
-    // Yin takes the first period that repeats well enough; when the fundamental is weak, as in
-    // a sung vowel, twice that period may repeat far better.
-    if (fits) {
-      const float period = float(sampleRate_) / (440 * std::exp2((heard.note - 69) / 12));
-      const unsigned count = window.length - unsigned(2 * period) - 2;
-      const float once = misfit(samples.data, count, period);
-      const float twice = misfit(samples.data, count, 2 * period);
-      if (once - twice > kOctaveBelowBetter && twice < kOctaveBelowRatio * once) heard.note -= 12;
-    }
+    if (fits) heard.note -= slipAbove(samples.data, window.length, heard.note, sampleRate_);
     heard.clear = true;
     break;
   }
