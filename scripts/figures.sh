@@ -219,6 +219,13 @@ echo "Timer1 in that game: $ticks ticks in $seconds s, $rate Hz" \
   "(target 50 Hz within 1 %: $(verdict "($rate - 50) ^ 2" '<=' 0.25)), longest gap $gap ms" \
   "(target 25 ms: $(verdict "$gap" '<=' 25))"
 
+# Through a key's fading tail its stream waits on a long buffer; a press then opens a new one.
+start_recorder
+read -r _ _ _ _ _ _ _ _ _ _ _ tmedian _ tworst _ < <("$build/bench/press_to_sound" "${PRESSES:-20}" 0 600)
+kill "${session_pids[-1]}"
+echo "press to sound 0.6 s after the release of a key, in its fading tail: median $tmedian ms," \
+  "worst $tworst ms (targets 10 ms: $(verdict "$tmedian" '<=' 10), 15 ms: $(verdict "$tworst" '<=' 15))"
+
 # --- the microphone -------------------------------------------------------------------------------
 # The listener's delay over the test table of rendered instruments in a room's noise, from where
 # each note rises above the noise to its press, plus the one capture block (256 frames at

@@ -33,6 +33,8 @@ struct Heard {
   std::atomic<int64_t> audibleAt{0};  // end of the first callback that carried it
   std::atomic<int64_t> lastLoudAt{0};
   std::atomic<int> frames{0};  // of that callback
+  // Over the tail of a note before, a new note is heard from its louder frames on.
+  std::atomic<float> audible{kAudible};
 
   // From the output's callback, after the mix.
   void listen(const float* stereo, int count) {
@@ -42,7 +44,7 @@ struct Heard {
     }
     const int64_t now = nowNs();
     if (peak > kQuiet) lastLoudAt = now;
-    if (peak > kAudible && sentAt != 0 && audibleAt == 0) {
+    if (peak > audible && sentAt != 0 && audibleAt == 0) {
       frames = count;
       audibleAt = now;
     }

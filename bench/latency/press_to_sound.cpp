@@ -2,8 +2,9 @@
 // callback whose frames carry the note, plus the length of that callback's buffer, which is how
 // long those frames take to play out. The sound is the program's own engine on its own output;
 // the tune is left off so that the note is the first sound after silence. The first press comes
-// after SILENCE seconds of it.
-//   press_to_sound [PRESSES [SILENCE]]
+// after SILENCE seconds of it. With TAIL, each later press comes TAIL ms after the release before
+// it, into that note's fading tail, instead of after silence.
+//   press_to_sound [PRESSES [SILENCE [TAIL]]]
 // prints "presses N buffer-ms B callback-ms median M worst W press-to-sound-ms median S worst T
 // first-press-ms F", B being the longest buffer that carried a note.
 #include <algorithm>
@@ -34,10 +35,13 @@ constexpr int kMiddleC = 16;
 int main(int argc, char** argv) {
   const int presses = argc > 1 ? std::max(1, std::atoi(argv[1])) : 40;
   const int silence = argc > 2 ? std::max(0, std::atoi(argv[2])) : 0;
+  const int tail = argc > 3 ? std::max(0, std::atoi(argv[3])) : 0;
   HeardKeyboard keys;
   if (!keys.open("press_to_sound")) return 1;
   auto& sound = keys.sound;
   auto& heard = keys.heard;
+  // -40 dBFS: louder than what is left of a key 0.2 s after its release.
+  if (tail > 0) heard.audible = 0.01f;
   const uint32_t handle = keys.handle;
 
   const int16_t key = quavix::kWhiteKeyOffsets[kMiddleC];
@@ -45,7 +49,9 @@ int main(int argc, char** argv) {
   std::vector<double> delays, heardAfter;
   double longestBuffer = 0;
   for (int i = 0; i < presses; ++i) {
-    if (!waitForSilence(heard)) {
+    if (i > 0 && tail > 0) {
+      std::this_thread::sleep_for(milliseconds(tail));
+    } else if (!waitForSilence(heard)) {
       std::fprintf(stderr, "press_to_sound: the output does not fall silent\n");
       return 1;
     }

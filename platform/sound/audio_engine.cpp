@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -14,6 +15,9 @@ namespace {
 
 // FluidSynth's default of 0.2 leaves a single note of the keyboard near -30 dBFS.
 constexpr double kKeyboardGain = 1.0;
+// -50 dBFS, 36 dB under a key's peak: what a new sound cuts short of a tail this quiet is lost
+// under its attack.
+constexpr float kQuietTail = 0.00316f;
 
 }  // namespace
 
@@ -43,7 +47,7 @@ void AudioEngine::openSoundCard() {
         tuneStream_.open(
             [this](float* stereo, int frames) {
               renderTune(stereo, frames);
-              return true;
+              return PulseStream::Rendered::sound;
             },
             problem) &&
         keyStream_.open([this](float* stereo, int frames) { return renderKeys(stereo, frames); },
@@ -94,21 +98,26 @@ void AudioEngine::renderTune(float* stereo, int frames) {
   }
 }
 
-bool AudioEngine::renderKeys(float* stereo, int frames) {
+PulseStream::Rendered AudioEngine::renderKeys(float* stereo, int frames) {
   std::fill_n(stereo, frames * kOutputChannels, 0.0f);
-  const bool sounding = mixKeysInto(stereo, frames);
+  const PulseStream::Rendered rendered = mixKeysInto(stereo, frames);
   if (listener_) listener_(stereo, frames);
-  return sounding;
+  return rendered;
 }
 
-bool AudioEngine::mixKeysInto(float* stereo, int frames) {
+PulseStream::Rendered AudioEngine::mixKeysInto(float* stereo, int frames) {
   // The keyboard is silent most of the time.
-  const bool keys = keyboard_ && keyboard_->mixIntoWhileSounding(stereo, frames);
+  const std::optional<float> keys =
+      keyboard_ ? keyboard_->mixIntoWhileSounding(stereo, frames) : std::nullopt;
   const bool sample = sample_.mixInto(stereo, frames);
   ownSound_ = keys || sample;
   const int count = frames * kOutputChannels;
   for (int i = 0; i < count; ++i) stereo[i] = std::clamp(stereo[i], -1.0f, 1.0f);
-  return keys || sample;
+  // A tail is what sounds on after the last release; a sample's quiet moment is none.
+  if (sample || (keys && (*keys >= kQuietTail || keyboard_->holdsANote()))) {
+    return PulseStream::Rendered::sound;
+  }
+  return keys ? PulseStream::Rendered::quietTail : PulseStream::Rendered::silence;
 }
 
 void AudioEngine::setTunePaused(bool paused) {

@@ -50,10 +50,10 @@ class AudioEngine {
   AudioEngine& operator=(const AudioEngine&) = delete;
 
   // Mixes the next `frames` interleaved stereo frames at kOutputRate into `stereo`: all of it,
-  // the tune alone, or the keys and samples alone (false when they are silent).
+  // the tune alone, or the keys and samples alone.
   void render(float* stereo, int frames);
   void renderTune(float* stereo, int frames);
-  bool renderKeys(float* stereo, int frames);
+  PulseStream::Rendered renderKeys(float* stereo, int frames);
 
   // True when a SoundFont is loaded and the sound goes somewhere (sound card or caller).
   // hasOutput() comes first: it waits for the loading.
@@ -82,9 +82,8 @@ class AudioEngine {
   void load();
   void openSoundCard();
   void awaitLoad() const;
-  // Adds the keyboard and the sample to `stereo` and keeps it within full scale; false when
-  // neither sounds.
-  bool mixKeysInto(float* stereo, int frames);
+  // Adds the keyboard and the sample to `stereo` and keeps it within full scale.
+  PulseStream::Rendered mixKeysInto(float* stereo, int frames);
 
   Output output_;
   Listener listener_;

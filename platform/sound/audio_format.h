@@ -23,5 +23,8 @@ inline constexpr StreamBuffer kKeyBuffer{384, 96};
 // The tune: 200 ms ahead, the card at 100 ms, so that the server and the program wake for it
 // about 20 times a second.
 inline constexpr StreamBuffer kTuneBuffer{kOutputRate / 5, kOutputRate / 20};
+// The keys through the quiet tail of their last note: as the tune, so the card's pace is the
+// tune's. A piano note is quiet 0.3 s after its release and silent only a second later.
+inline constexpr StreamBuffer kQuietBuffer = kTuneBuffer;
 
 }  // namespace quavix

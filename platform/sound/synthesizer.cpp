@@ -125,12 +125,20 @@ float Synthesizer::mixInto(float* stereo, int frames) {
   return peak;
 }
 
-bool Synthesizer::mixIntoWhileSounding(float* stereo, int frames) {
+std::optional<float> Synthesizer::mixIntoWhileSounding(float* stereo, int frames) {
   // A note-on from the UI thread counts as a voice at once, so the next buffer carries it.
   const bool voices = fluid_synth_get_active_voice_count(synth_) > 0;
-  if (silent_ && !voices) return false;
-  silent_ = mixInto(stereo, frames) < kSilence && !voices;
-  return !silent_;
+  if (silent_ && !voices) return std::nullopt;
+  const float peak = mixInto(stereo, frames);
+  silent_ = peak < kSilence && !voices;
+  if (silent_) return std::nullopt;
+  return peak;
+}
+
+bool Synthesizer::holdsANote() const {
+  std::array<fluid_voice_t*, kPolyphony> voices{};
+  fluid_synth_get_voicelist(synth_, voices.data(), kPolyphony, -1);
+  return std::ranges::any_of(voices, [](fluid_voice_t* v) { return v && fluid_voice_is_on(v); });
 }
 
 }  // namespace quavix

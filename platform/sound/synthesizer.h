@@ -5,6 +5,7 @@
 #include <array>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/sound/audio_format.h"
@@ -35,8 +36,10 @@ class Synthesizer {
   float mixInto(float* stereo, int frames);
   // The same, but no work at all once it has fallen silent: no voice sounding and nothing left
   // of the reverb. Only where nothing follows the synthesiser's clock, as a MIDI player does.
-  // Returns whether it still sounds.
-  bool mixIntoWhileSounding(float* stereo, int frames);
+  // Returns the largest value added while it still sounds, nothing once it is silent.
+  std::optional<float> mixIntoWhileSounding(float* stereo, int frames);
+  // Whether a note sounds that has not been released. Audio thread.
+  bool holdsANote() const;
 
  private:
   static constexpr int kChunkFrames = 256;

@@ -38,7 +38,8 @@ bool waitFor(auto done) {
 
 // Rendered as the two streams ask for them, keys and samples that come and go leave the tune the
 // same to the last bit as a tune alone. Each press sounds from its first buffer, and once
-// released the keys fall silent, so that their stream can close before the next.
+// released the keys fade through a quiet tail to silence, so that their stream can close before
+// the next.
 TEST(TwoStreams, KeysComeAndGoBesideAnUnbrokenTune) {
   SoundServices alone{AudioEngine::Output::caller}, withKeys{AudioEngine::Output::caller};
   ASSERT_TRUE(alone.sound().setUpAudio() && withKeys.sound().setUpAudio());
@@ -47,6 +48,13 @@ TEST(TwoStreams, KeysComeAndGoBesideAnUnbrokenTune) {
   std::vector<float> reference(kTuneBuffer.requestFrames * kOutputChannels), tune(reference);
   float keys[kKeyBuffer.requestFrames * kOutputChannels], tuneLoudest = 0;
   bool keysOpen = false;
+  std::vector<PulseStream::Rendered> firstKey;  // what its buffers held, each change once
+  const auto renderKeys = [&](int round) {
+    const auto rendered = withKeys.engine().renderKeys(keys, kKeyBuffer.requestFrames);
+    if (round < 40 && (firstKey.empty() || firstKey.back() != rendered))
+      firstKey.push_back(rendered);
+    return rendered != PulseStream::Rendered::silence;
+  };
   for (int round = 0; round < 120; ++round) {  // 50 ms each
     alone.engine().renderTune(reference.data(), kTuneBuffer.requestFrames);
     withKeys.engine().renderTune(tune.data(), kTuneBuffer.requestFrames);
@@ -56,19 +64,25 @@ TEST(TwoStreams, KeysComeAndGoBesideAnUnbrokenTune) {
       EXPECT_FALSE(keysOpen) << "still sounding at round " << round;
       if (round % 60 == 10) withKeys.midi().midiOutShortMsg(handle, noteOnWord(7));
       if (round % 60 == 40) withKeys.sound().playNoteSample("2.wav");
-      keysOpen = withKeys.engine().renderKeys(keys, kKeyBuffer.requestFrames);
+      keysOpen = renderKeys(round);
       EXPECT_GT(peakOf(keys, kKeyBuffer.requestFrames), 1e-4f) << "round " << round;
     }
     if (round % 60 == 12) withKeys.midi().midiOutShortMsg(handle, noteOffWord(7));
     for (int i = 0; keysOpen && i < kTuneBuffer.requestFrames / kKeyBuffer.requestFrames; ++i) {
-      keysOpen = withKeys.engine().renderKeys(keys, kKeyBuffer.requestFrames);
+      keysOpen = renderKeys(round);
     }
   }
   EXPECT_GT(tuneLoudest, 0.01f);
+  // Released, the key wavers about the quiet tail's level on its way down.
+  using enum PulseStream::Rendered;
+  ASSERT_GE(firstKey.size(), 3u);
+  EXPECT_EQ(firstKey.front(), sound);
+  EXPECT_EQ(std::vector(firstKey.end() - 2, firstKey.end()), (std::vector{quietTail, silence}));
 }
 
-// On a PulseAudio server of the test's own, the keys' stream opens for a press, closes once
-// silent and opens again for the next press or sample.
+// On a PulseAudio server of the test's own, the keys' stream opens for a press, waits through the
+// quiet tail on the long buffer, closes once silent and opens again for the next press or sample;
+// each sound comes in the short buffer, even one that starts in a tail.
 TEST(TwoStreams, OnASoundServerTheKeysStreamOpensOnlyWhileItSounds) {
   std::string dir = std::filesystem::temp_directory_path() / "quavix-pulse-XXXXXX";
   ASSERT_NE(mkdtemp(dir.data()), nullptr);
@@ -91,10 +105,12 @@ TEST(TwoStreams, OnASoundServerTheKeysStreamOpensOnlyWhileItSounds) {
                             .c_str()),
             0);
   std::atomic<bool> loud = false;
-  std::atomic<int> quietMs = 0;
+  std::atomic<int> quietMs = 0, loudFrames = 0, largest = 0;
   unsetenv("SDL_AUDIODRIVER");
   SoundServices services{AudioEngine::Output::soundCard, [&](const float* stereo, int frames) {
+                           if (!loud && peakOf(stereo, frames) > 0.01f) loudFrames = frames;
                            loud = loud || peakOf(stereo, frames) > 0.01f;
+                           largest = std::max(largest.load(), frames);
                            quietMs = 0;
                          }};
   uint32_t handle = 0;
@@ -103,10 +119,16 @@ TEST(TwoStreams, OnASoundServerTheKeysStreamOpensOnlyWhileItSounds) {
   EXPECT_TRUE(services.sound().setUpAudio());
   for (int press = 0; press < 3; ++press) {
     loud = false;
+    largest = 0;
     if (press < 2) services.midi().midiOutShortMsg(handle, noteOnWord(7));
     if (press == 2) services.sound().playNoteSample("2.wav");
     EXPECT_TRUE(waitFor([&] { return loud.load(); })) << "press " << press;
+    EXPECT_LE(loudFrames, kKeyBuffer.frames) << "press " << press;
     services.midi().midiOutShortMsg(handle, noteOffWord(7));
+    if (press == 0) {
+      EXPECT_TRUE(waitFor([&] { return largest >= kQuietBuffer.requestFrames; })) << "no tail";
+      continue;
+    }
     // Under SDL, or with a stream that never closes, the listener would hear silence on and on.
     EXPECT_TRUE(waitFor([&] { return ++quietMs > 500; })) << "closed after press " << press;
   }
