@@ -25,6 +25,10 @@ constexpr int kLowestNote = 28, kHighestNote = 100;
 // and the tracker's octave slips while the attack fills the pitch window both drift or jump.
 constexpr int kSteadyHops = 4;
 constexpr float kSteadyBand = 0.3f;
+// Nor while the sound still swells this much over a few hops: an attack may sound another pitch
+// than its note, as a flute's first breath sounds the octave below.
+constexpr float kSwellDb = 6.0f;
+constexpr size_t kSwellHops = 3;
 // A window tells a note whose period is at most this share of it: two periods still fit it with
 // room to compare, so an octave slip can be seen.
 constexpr float kPeriodsShare = 1.0f / 3;
@@ -176,7 +180,10 @@ void NoteListener::analyseHop() {
     }
     return;
   }
-  if (steadyHops_ < kSteadyHops || !windowLoud) return;
+  const size_t hops = size_t(frame_ / kHop);
+  const bool swelling =
+      level - recentLevels_[(hops - kSwellHops) % recentLevels_.size()] > kSwellDb;
+  if (steadyHops_ < kSteadyHops || !windowLoud || swelling) return;
   if (!held_) {
     if (candidate != lostNote_ || attacked_) hear(candidate);
     return;
