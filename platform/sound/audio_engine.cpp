@@ -146,15 +146,24 @@ bool AudioEngine::startTune(std::span<const char> midiFile, std::string& problem
   return true;
 }
 
+void AudioEngine::startNote(int channel, int key, int velocity) {
+  // The keys' stream may be waiting through a tail, to be replaced by wake(): held off meanwhile,
+  // it cannot take the note's first frames with it.
+  const auto pulse = pulse_.lock();
+  fluid_synth_noteon(keyboard_->get(), channel, key, velocity);
+  keyStream_.wake();
+}
+
 void AudioEngine::playSample(std::unique_ptr<Sample> sample) {
   awaitLoad();
   std::unique_ptr<Sample> old;
   {
+    // As for a note.
     const auto pulse = pulse_.lock();
     const auto sdl = device_.lock();
     old = sample_.replace(std::move(sample));
+    keyStream_.wake();
   }
-  keyStream_.wake();
   // The old one is freed here, outside the lock.
 }
 

@@ -60,10 +60,10 @@ class AudioEngine {
   bool canSynthesize() const { return hasOutput() && keyboard_ != nullptr; }
   bool hasOutput() const;
 
-  // The keyboard's synthesiser; null when it can't sound. Its API is thread-safe. After a note-on,
-  // wakeKeys() lets it be heard.
+  // The keyboard's synthesiser; null when it can't sound. Its API is thread-safe, but a note is
+  // started with startNote(), which lets it be heard.
   fluid_synth_t* keyboard() const { return canSynthesize() ? keyboard_->get() : nullptr; }
-  void wakeKeys() { keyStream_.wake(); }
+  void startNote(int channel, int key, int velocity);
 
   // Starts `midiFile` looping from its beginning, in the place of any tune before. False when it
   // can't be played; `problem` then says why. Needs canSynthesize().

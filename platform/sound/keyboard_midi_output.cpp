@@ -23,18 +23,16 @@ uint32_t KeyboardMidiOutput::midiOutShortMsg(uint32_t handle, uint32_t message) 
     return kMidiInvalidParam;
   }
   const int channel = status & midi::kChannelMask;
-  fluid_synth_t* synth = engine_.keyboard();
   switch (status & midi::kKindMask) {
     case midi::kNoteOn:
       if (velocity > 0) {
-        fluid_synth_noteon(synth, channel, key, velocity);
-        engine_.wakeKeys();
+        engine_.startNote(channel, key, velocity);
         return kMidiOk;
       }
       [[fallthrough]];  // a note-on at velocity 0 is a note-off
     case midi::kNoteOff:
       // Fails harmlessly when the note isn't sounding.
-      fluid_synth_noteoff(synth, channel, key);
+      fluid_synth_noteoff(engine_.keyboard(), channel, key);
       return kMidiOk;
     default:
       return kMidiNotSupported;
