@@ -8,6 +8,7 @@
 
 #include "core/fluency.h"
 #include "core/practice_days.h"
+#include "ui/chart_reset.h"
 
 namespace quavix {
 
@@ -34,11 +35,7 @@ FluencyChart::FluencyChart(QWidget* parent) : QChartView(parent) {
 
 void FluencyChart::setGames(const std::vector<GameRecord>& games) {
   QChart* chart = this->chart();
-  chart->removeAllSeries();
-  for (QAbstractAxis* axis : chart->axes()) {
-    chart->removeAxis(axis);
-    delete axis;
-  }
+  clearChart(*chart);
   // Games of older files were not counted, and would count as minutes without a note.
   std::vector<GameRecord> counted;
   std::copy_if(games.begin(), games.end(), std::back_inserter(counted),

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "core/fluency.h"
+#include "ui/chart_reset.h"
 
 namespace quavix {
 
@@ -33,11 +34,7 @@ bool ScoreHistoryChart::answeredSomething(const GameRecord& game) {
 
 void ScoreHistoryChart::setGames(const std::vector<GameRecord>& games) {
   QChart* chart = this->chart();
-  chart->removeAllSeries();
-  for (QAbstractAxis* axis : chart->axes()) {
-    chart->removeAxis(axis);
-    delete axis;
-  }
+  clearChart(*chart);
   details_.clear();
   std::map<std::pair<PlayMode, int>, QList<QPointF>> lines;
   qint64 first = 0, last = 0;
