@@ -24,6 +24,18 @@ struct NoStorage : StatisticsStorage {
   bool saveStatistics(const Statistics&) override { return true; }
 };
 
+// One card: shown, then missed now and then, else answered right, after a wrong key every
+// `wrongEvery` cards.
+inline void playCard(GameRecorder& recorder, int clef, int note, int card, int wrongEvery) {
+  recorder.cardShown(clef, note);
+  if (card % 20 == 3) {
+    recorder.cardMissed(clef, note);
+    return;
+  }
+  if (card % wrongEvery == 0) recorder.answered(clef, note, 40 + card % 40, false);
+  recorder.answered(clef, note, 0, true);
+}
+
 // A season of play: games of some cards on both clefs, mostly right, some wrong, a few missed.
 inline void recordEvents(GameRecorder& recorder, int count, int cardsPerGame = 20) {
   int events = 0, card = 0;
@@ -31,14 +43,7 @@ inline void recordEvents(GameRecorder& recorder, int count, int cardsPerGame = 2
     recorder.gameStarted(card % 3 ? PlayMode::Learning : PlayMode::Test, card % 3, 0, std::nullopt);
     for (int i = 0; i < cardsPerGame && events < count; ++i, ++card) {
       const int clef = card % 2;
-      const int note = 12 * clef + card * 7 % 19;
-      recorder.cardShown(clef, note);
-      if (card % 20 == 3) {
-        recorder.cardMissed(clef, note);
-      } else {
-        if (card % 7 == 0) recorder.answered(clef, note, 40 + card % 40, false);
-        recorder.answered(clef, note, 0, true);
-      }
+      playCard(recorder, clef, 12 * clef + card * 7 % 19, card, 7);
       events += 2;
     }
     recorder.gameEnded(static_cast<int16_t>(card % 500));
@@ -58,14 +63,7 @@ inline void recordYear(GameRecorder& recorder, StepClock& clock) {
                            run ? std::optional(RunNoteSet::TrebleStaff) : std::nullopt);
       for (int card = 0; card < 46 && answers < 50'000; ++card, ++answers) {
         const int clef = (card + day) % 2;
-        const int note = 12 * clef + (card * 7 + day) % 19;
-        recorder.cardShown(clef, note);
-        if (card % 20 == 3) {
-          recorder.cardMissed(clef, note);
-        } else {
-          if (card % 9 == 0) recorder.answered(clef, note, 40 + card % 40, false);
-          recorder.answered(clef, note, 0, true);
-        }
+        playCard(recorder, clef, 12 * clef + (card * 7 + day) % 19, card, 9);
       }
       recorder.gameEnded(static_cast<int16_t>(day % 500));
     }
